@@ -1,0 +1,103 @@
+// The platform layer: every call the programs make out of themselves.
+// Windows get a Desktop at construction; tests pass a scripted one.
+#pragma once
+
+#include <QDateTime>
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+
+namespace desktop {
+
+// Message-box styles: buttons + icon, added together as the programs write them.
+namespace mb {
+inline constexpr int OkOnly = 0;
+inline constexpr int OkCancel = 1;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+}  // namespace mb
+
+// The button a message box returns.
+namespace answer {
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+}  // namespace answer
+
+// Show states of a started program's window.
+namespace show {
+inline constexpr int Normal = 1;
+inline constexpr int Maximized = 3;
+inline constexpr int NormalNoFocus = 4;
+}  // namespace show
+
+// Shell "open" results: above 32 is success.
+namespace shell {
+inline constexpr int AccessDenied = 5;
+inline constexpr int NoAssociation = 31;
+inline constexpr int Success = 42;
+}  // namespace shell
+
+enum class TrayEvent { LeftRelease, RightRelease };
+
+// Plays one recording at a time. Setting the file name starts playing it.
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+    virtual void setFileName(const QString& path) = 0;  // "" leaves the player without a file
+    virtual int playState() const = 0;                  // 0 when not playing
+    virtual void stop() = 0;
+    virtual void setVolume(int hundredthsOfDecibel) = 0;  // 0 full, -1500 is 15 dB quieter
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // A modal message; CR (13) in the text breaks the line. Returns the answer code.
+    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
+
+    // Starts "program rest-of-line": the first word picks the program, the rest
+    // after its blanks is one argument, never split or given to a shell.
+    // Not waited for. Returns whether the program could be started.
+    virtual bool startCommandLine(const QString& line, int showState) = 0;
+
+    // Asks the desktop to open a document, folder or web address. Returns > 32 on success.
+    virtual int shellOpen(const QString& target, const QString& parameters) = 0;
+
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual void beep() = 0;
+
+    virtual QDateTime now() = 0;
+
+    // The folder of the running program, without a trailing separator.
+    virtual QString programFolder() = 0;
+    // The temp folder with its trailing "/", or "" when there is none.
+    virtual QString tempPath() = 0;
+
+    // Single instance: is a window with this title running (shown or hidden),
+    // and make this program's window findable by its title.
+    virtual bool findWindow(const QString& title) = 0;
+    virtual void claimWindowTitle(const QString& title) = 0;
+
+    // Notification-area icon. The callback gets the button releases on it.
+    virtual bool trayAvailable() = 0;
+    virtual bool addTrayIcon(const QIcon& icon, const QString& tip,
+                             std::function<void(TrayEvent)> onEvent) = 0;
+    virtual void deleteTrayIcon() = 0;
+    // Opens a menu at the mouse position (the tray's pop-up).
+    virtual void popupMenu(QMenu* menu) = 0;
+
+    virtual std::unique_ptr<MediaPlayer> createMediaPlayer() = 0;
+};
+
+}  // namespace desktop

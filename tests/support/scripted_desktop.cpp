@@ -1,0 +1,96 @@
+#include "tests/support/scripted_desktop.h"
+
+#include <algorithm>
+
+namespace testing_support {
+
+ScriptedDesktop::ScriptedDesktop()
+    : clock(QDate(2026, 1, 1), QTime(12, 0, 0)),
+      folder(folderDir_.path()),
+      temp(tempDir_.path() + "/") {}
+
+ScriptedDesktop::~ScriptedDesktop() {
+    player = nullptr;
+}
+
+void ScriptedDesktop::clickTray(desktop::TrayEvent event) {
+    if (trayCallback) trayCallback(event);
+}
+
+int ScriptedDesktop::messageBox(const QString& text, int style, const QString& title) {
+    messageBoxes.push_back({text, style, title});
+    if (duringMessageBox) duringMessageBox(messageBoxes.back());
+    if (answers.empty()) return defaultAnswer;
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool ScriptedDesktop::startCommandLine(const QString& line, int showState) {
+    commandLines.push_back({line, showState});
+    return commandLinesStart;
+}
+
+int ScriptedDesktop::shellOpen(const QString& target, const QString& parameters) {
+    shellOpens.push_back({target, parameters});
+    return shellOpenResult;
+}
+
+void ScriptedDesktop::setClipboardText(const QString& text) { clipboard.push_back(text); }
+void ScriptedDesktop::beep() { ++beeps; }
+QDateTime ScriptedDesktop::now() { return clock; }
+QString ScriptedDesktop::programFolder() { return folder; }
+QString ScriptedDesktop::tempPath() { return temp; }
+
+bool ScriptedDesktop::findWindow(const QString& title) {
+    return std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) !=
+           runningWindowTitles.end();
+}
+
+void ScriptedDesktop::claimWindowTitle(const QString& title) { claimedTitles.push_back(title); }
+
+bool ScriptedDesktop::trayAvailable() { return trayPresent; }
+
+bool ScriptedDesktop::addTrayIcon(const QIcon&, const QString& tip,
+                                  std::function<void(desktop::TrayEvent)> onEvent) {
+    ++trayAdds;
+    trayTip = tip;
+    trayShown = trayPresent;
+    trayCallback = std::move(onEvent);
+    return trayPresent;
+}
+
+void ScriptedDesktop::deleteTrayIcon() {
+    ++trayDeletes;
+    trayShown = false;
+}
+
+void ScriptedDesktop::popupMenu(QMenu* menu) { popups.push_back(menu); }
+
+std::unique_ptr<desktop::MediaPlayer> ScriptedDesktop::createMediaPlayer() {
+    auto p = std::make_unique<ScriptedMediaPlayer>(*this);
+    player = p.get();
+    return p;
+}
+
+ScriptedMediaPlayer::~ScriptedMediaPlayer() {
+    if (owner_.player == this) owner_.player = nullptr;
+}
+
+void ScriptedMediaPlayer::setFileName(const QString& path) {
+    fileName = path;
+    state = path.isEmpty() ? 0 : owner_.playStateWhilePlaying;
+    owner_.playerCalls.push_back({PlayerCall::FileName, path, 0});
+}
+
+void ScriptedMediaPlayer::stop() {
+    state = 0;
+    owner_.playerCalls.push_back({PlayerCall::Stop, {}, 0});
+}
+
+void ScriptedMediaPlayer::setVolume(int hundredthsOfDecibel) {
+    volume = hundredthsOfDecibel;
+    owner_.playerCalls.push_back({PlayerCall::Volume, {}, hundredthsOfDecibel});
+}
+
+}  // namespace testing_support

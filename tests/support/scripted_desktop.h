@@ -1,0 +1,117 @@
+// A Desktop for tests: answers message boxes from a queue, keeps its own clock
+// and records every call the program makes out of itself.
+#pragma once
+
+#include "desktop/desktop.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+#include <vector>
+
+namespace testing_support {
+
+struct MessageBoxCall {
+    QString text;
+    int style;
+    QString title;
+};
+
+struct CommandLineCall {
+    QString line;
+    int showState;
+};
+
+struct ShellOpenCall {
+    QString target;
+    QString parameters;
+};
+
+struct PlayerCall {
+    enum Kind { FileName, Stop, Volume } kind;
+    QString fileName;
+    int volume = 0;
+};
+
+class ScriptedMediaPlayer;
+
+class ScriptedDesktop : public desktop::Desktop {
+public:
+    ScriptedDesktop();
+    ~ScriptedDesktop() override;
+
+    // --- script ---
+    std::deque<int> answers;       // next message-box answers, front first
+    int defaultAnswer = desktop::answer::Ok;  // when the queue is empty
+    // Called while a message box is "open", before it returns (may be empty).
+    std::function<void(const MessageBoxCall&)> duringMessageBox;
+    bool commandLinesStart = true;
+    int shellOpenResult = desktop::shell::Success;
+    QDateTime clock;               // what now() returns
+    QString folder;                // programFolder(); a fresh temporary folder
+    QString temp;                  // tempPath(); a fresh temporary folder with "/"
+    std::vector<QString> runningWindowTitles;  // titles findWindow() finds
+    bool trayPresent = true;
+    int playStateWhilePlaying = 3; // play state after a file name is set
+
+    // --- record ---
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<CommandLineCall> commandLines;
+    std::vector<ShellOpenCall> shellOpens;
+    std::vector<QString> clipboard;
+    int beeps = 0;
+    std::vector<QString> claimedTitles;
+    int trayAdds = 0;
+    int trayDeletes = 0;
+    QString trayTip;
+    bool trayShown = false;
+    std::function<void(desktop::TrayEvent)> trayCallback;
+    std::vector<QMenu*> popups;
+    std::vector<PlayerCall> playerCalls;
+    ScriptedMediaPlayer* player = nullptr;  // the last player created (owned by the program)
+
+    // Sends a tray button release as the notification area would.
+    void clickTray(desktop::TrayEvent event);
+
+    // --- desktop::Desktop ---
+    int messageBox(const QString& text, int style, const QString& title) override;
+    bool startCommandLine(const QString& line, int showState) override;
+    int shellOpen(const QString& target, const QString& parameters) override;
+    void setClipboardText(const QString& text) override;
+    void beep() override;
+    QDateTime now() override;
+    QString programFolder() override;
+    QString tempPath() override;
+    bool findWindow(const QString& title) override;
+    void claimWindowTitle(const QString& title) override;
+    bool trayAvailable() override;
+    bool addTrayIcon(const QIcon& icon, const QString& tip,
+                     std::function<void(desktop::TrayEvent)> onEvent) override;
+    void deleteTrayIcon() override;
+    void popupMenu(QMenu* menu) override;
+    std::unique_ptr<desktop::MediaPlayer> createMediaPlayer() override;
+
+private:
+    QTemporaryDir folderDir_;
+    QTemporaryDir tempDir_;
+};
+
+class ScriptedMediaPlayer : public desktop::MediaPlayer {
+public:
+    explicit ScriptedMediaPlayer(ScriptedDesktop& owner) : owner_(owner) {}
+    ~ScriptedMediaPlayer() override;
+
+    int state = 0;           // the play state the program reads; a test may set it
+    QString fileName;
+    int volume = 0;
+
+    void setFileName(const QString& path) override;
+    int playState() const override { return state; }
+    void stop() override;
+    void setVolume(int hundredthsOfDecibel) override;
+
+private:
+    ScriptedDesktop& owner_;
+};
+
+}  // namespace testing_support
