@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   clang libclang-rt-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
-  xvfb xauth xdotool trayer x11-utils imagemagick
+  xvfb xauth xdotool trayer x11-utils imagemagick xdg-utils libglib2.0-bin file
 )
 
 missing=()
