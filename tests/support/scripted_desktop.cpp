@@ -4,10 +4,12 @@
 
 namespace testing_support {
 
-ScriptedDesktop::ScriptedDesktop()
-    : clock(QDate(2026, 1, 1), QTime(12, 0, 0)),
-      folder(folderDir_.path()),
-      temp(tempDir_.path() + "/") {}
+// The folders are set in the body: the temporary dirs are declared after them,
+// so they are not yet made when the member initialisers run.
+ScriptedDesktop::ScriptedDesktop() : clock(QDate(2026, 1, 1), QTime(12, 0, 0)) {
+    folder = folderDir_.path();
+    temp = tempDir_.path() + "/";
+}
 
 ScriptedDesktop::~ScriptedDesktop() {
     player = nullptr;

@@ -1,0 +1,62 @@
+#include "announcer/core/day_display.h"
+
+#include "engine/clock_text.h"
+
+namespace announcer {
+
+namespace {
+
+struct Row {
+    TimeLabel next;
+    TimeLabel current;
+    TimeLabel beside;
+};
+
+// One row for each time that may be the first still ahead, in TodayTimes order.
+constexpr Row Rows[TimesPerDay] = {
+    {TimeLabel::Label2, TimeLabel::None, TimeLabel::Label2},    // Fajr
+    {TimeLabel::None, TimeLabel::Label2, TimeLabel::Label2},    // Sunrise
+    {TimeLabel::Label3, TimeLabel::None, TimeLabel::Label3},    // Zuhr
+    {TimeLabel::Label4, TimeLabel::Label3, TimeLabel::Label4},  // Asr
+    {TimeLabel::Label5, TimeLabel::Label4, TimeLabel::Label5},  // Maghrib
+    {TimeLabel::Label6, TimeLabel::Label5, TimeLabel::Label6},  // Isha
+};
+
+}  // namespace
+
+DayDisplay ChooseDayDisplay(int nowSecondsOfDay, const TodayTimes& times) {
+    const long long now = nowSecondsOfDay / 60;
+    for (int i = 0; i < TimesPerDay; ++i) {
+        if (!times[i]) continue;
+        const long long d = now - TotalMinutes(*times[i]);
+        if (d < 0) {
+            DayDisplay display;
+            display.next = Rows[i].next;
+            display.current = Rows[i].current;
+            display.markerBeside = Rows[i].beside;
+            display.markerCaption = "( - " + CalcTimeLeft(-d) + " hrs)";
+            return display;
+        }
+    }
+    DayDisplay display;
+    display.current = TimeLabel::Label6;
+    return display;
+}
+
+std::string CalcTimeLeft(long long minutes) {
+    const long long h = minutes / 60;
+    const long long r = minutes - 60 * h;
+    std::string hours = std::to_string(h);
+    if (hours.size() > 2) hours = hours.substr(hours.size() - 2);
+    std::string mins = std::to_string(r);
+    if (r < 10) mins = "0" + mins;
+    return hours + ":" + mins;
+}
+
+std::string DayHeading(const std::string& cityName, const CivilDate& today) {
+    const int m = today.month >= 1 && today.month <= 12 ? today.month : 1;
+    return "Prayer times in " + cityName + "  on\r" + std::to_string(today.day) + " " +
+           engine::MonthAbbrev[m - 1] + " " + std::to_string(today.year) + "\r\r";
+}
+
+}  // namespace announcer

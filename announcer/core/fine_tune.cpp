@@ -1,0 +1,104 @@
+#include "announcer/core/fine_tune.h"
+
+#include "engine/editor_form.h"
+
+#include <cmath>
+
+namespace announcer {
+
+namespace {
+
+bool ValidRow(int d) { return d >= 1 && d <= DaysInYear; }
+
+long long FloorDiv(long long a, long long b) {
+    long long q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+TimeValue FromTotalSeconds(long long total) {
+    const long long day = FloorDiv(total, SecondsPerDay);
+    return TimeValue{static_cast<int>(day), static_cast<int>(total - day * SecondsPerDay)};
+}
+
+long long TotalSeconds(TimeValue t) {
+    return static_cast<long long>(t.day) * SecondsPerDay + t.seconds;
+}
+
+}  // namespace
+
+TimeValue AddMinutes(TimeValue t, long long minutes) {
+    return FromTotalSeconds(TotalSeconds(t) + minutes * 60);
+}
+
+long long ScaledOffsetMinutes(int stepsFromStart, long long diffMinutes, int length) {
+    if (length == 0) return 0;  // two anchors on one row: nothing to spread
+    const double offset = stepsFromStart * (static_cast<double>(diffMinutes) / length);
+    return static_cast<long long>(std::nearbyint(offset));
+}
+
+bool FineTuneYear::load(const engine::TimesFileData& data) {
+    if (data.days.size() != static_cast<size_t>(DaysInYear)) return false;
+    for (int i = 0; i < DaysInYear; ++i)
+        if (data.days[static_cast<size_t>(i)].dayNo != i + 1) return false;
+    header_ = data.header;
+    for (int d = 1; d <= DaysInYear; ++d) {
+        const engine::DayRecord& r = data.days[static_cast<size_t>(d - 1)];
+        FineTuneDay& row = days_[static_cast<size_t>(d)];
+        row.dayNo = r.dayNo;
+        row.date = r.date;
+        for (size_t p = 0; p < row.times.size(); ++p) row.times[p] = TimeValue{0, r.times[p]};
+    }
+    loaded_ = true;
+    return true;
+}
+
+TimeValue FineTuneYear::time(int dayNo, int prayer) const {
+    return days_.at(static_cast<size_t>(dayNo)).times.at(static_cast<size_t>(prayer));
+}
+
+void FineTuneYear::stepMinutes(int dayNo, int prayer, int minutes) {
+    if (!ValidRow(dayNo) || prayer < 0 || prayer >= 6) return;
+    TimeValue& t = days_[static_cast<size_t>(dayNo)].times[static_cast<size_t>(prayer)];
+    t = AddMinutes(t, minutes);
+}
+
+void FineTuneYear::scalePeriod(int d1, int d2, int prayer) {
+    const size_t c = static_cast<size_t>(prayer);
+    const TimeValue t1 = days_[static_cast<size_t>(d1)].times[c];
+    const TimeValue t2 = days_[static_cast<size_t>(d2)].times[c];
+    const long long diff = TotalMinutes(t2) - TotalMinutes(t1);
+    // The last period wraps: it runs to day 366 and aims at day 1's times.
+    const int last = d1 > d2 ? DaysInYear : d2;
+    const int length = last - d1;
+    const TimeValue base{0, t1.seconds};
+    for (int k = d1; k <= last; ++k)
+        days_[static_cast<size_t>(k)].times[c] =
+            AddMinutes(base, ScaledOffsetMinutes(k - d1, diff, length));
+}
+
+void FineTuneYear::scaleAll(const std::vector<int>& anchorDays) {
+    for (size_t i = 0; i < anchorDays.size(); ++i) {
+        const int d1 = anchorDays[i];
+        int d2 = i + 1 < anchorDays.size() ? anchorDays[i + 1] : 0;
+        if (d2 == 0) d2 = 1;
+        if (!ValidRow(d1) || !ValidRow(d2)) continue;  // a row the table does not have
+        for (int prayer = 0; prayer < 6; ++prayer) scalePeriod(d1, d2, prayer);
+    }
+}
+
+std::vector<std::string> FineTuneYear::editorForm(const std::string& cityBoxText) const {
+    std::vector<engine::EditorDay> days;
+    days.reserve(DaysInYear);
+    for (int d = 1; d <= DaysInYear; ++d) {
+        const FineTuneDay& row = days_[static_cast<size_t>(d)];
+        engine::EditorDay out;
+        out.dayNo = row.dayNo;
+        out.date = row.date;
+        for (size_t p = 0; p < row.times.size(); ++p) out.timeTexts[p] = TimeValueText(row.times[p]);
+        days.push_back(std::move(out));
+    }
+    return engine::EditorFormLines(cityBoxText, header_, days);
+}
+
+}  // namespace announcer

@@ -1,0 +1,77 @@
+#include "announcer/core/log_book.h"
+
+#include "announcer/core/call_to_prayer.h"
+#include "announcer/core/format_fixed_down.h"
+#include "engine/clock_text.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace announcer {
+
+namespace {
+
+std::string TwoDigits(int v) {
+    v %= 100;
+    if (v < 0) v = -v;
+    char buf[3] = {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10), 0};
+    return buf;
+}
+
+std::string Field(double minutes) { return FormatFixedDown(minutes, 5, 2); }
+
+bool WriteLines(const std::filesystem::path& path, std::ios::openmode mode,
+                std::initializer_list<std::string> lines) {
+    std::ofstream out(path, std::ios::binary | mode);
+    if (!out) return false;
+    for (const auto& line : lines) out << line << "\r\n";
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+std::string LogDate(const CivilDate& date) {
+    return TwoDigits(date.day) + "-" + TwoDigits(date.month) + "-" + TwoDigits(date.year);
+}
+
+std::array<std::string, 2> LogHeader(const CivilDate& today, int nowSecondsOfDay) {
+    return {"This is the log file for Kelvora [Re-created on " + LogDate(today) + "   " +
+                engine::LongTime(nowSecondsOfDay) + "]",
+            std::string(69, '-')};
+}
+
+std::string LogLine(const std::string& cityName, const CivilDate& today, int nowSecondsOfDay,
+                    const TodayTimeTexts& texts, const std::array<std::optional<int>, 5>& minutesApart,
+                    double tickMinutes) {
+    std::string line = cityName + "   " + LogDate(today) + "   " + engine::LongTime(nowSecondsOfDay) +
+                       texts[FajrTime];
+    for (int i : {ZuhrTime, AsrTime, MaghribTime, IshaTime}) line += "   " + texts[i];
+    for (const auto& m : minutesApart) {
+        // An empty text reads as midnight; keep the field numeric for it.
+        line += Field(m ? *m : MinutesApart(0, nowSecondsOfDay));
+    }
+    line += Field(tickMinutes);
+    return line;
+}
+
+bool LogBookNeedsHeader(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec || size > LogBookLimit;
+}
+
+bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
+                     const std::string& line) {
+    const std::filesystem::path path = std::filesystem::path(folder) / LogBookName;
+    if (LogBookNeedsHeader(path.string())) {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);  // a failing delete is passed over
+        const auto header = LogHeader(today, nowSecondsOfDay);
+        WriteLines(path, std::ios::trunc, {header[0], header[1]});
+    }
+    return WriteLines(path, std::ios::app, {line});
+}
+
+}  // namespace announcer

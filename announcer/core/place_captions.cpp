@@ -1,0 +1,29 @@
+#include "announcer/core/place_captions.h"
+
+#include "engine/print_form.h"
+
+#include <cmath>
+
+namespace announcer {
+
+PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, double longitude,
+                                double timeZone) {
+    PlaceCaptions c;
+    c.city = "City: " + cityName;
+    // Only a sign of +1 is north or east: exactly 0 shows S and W.
+    c.latitude = "Latitude :" + engine::PrintForm(std::fabs(latitude)) + (latitude > 0 ? " N" : " S");
+    c.longitude = "Longitude:" + engine::PrintForm(std::fabs(longitude)) + (longitude > 0 ? " E" : " W");
+    if (timeZone < 0)
+        c.timeZone = "Timezone : GMT -" + engine::PrintForm(-timeZone) + " hrs";
+    else
+        c.timeZone = "Timezone : GMT +" + engine::PrintForm(std::fabs(timeZone)) + " hrs";
+    c.qiblah = "Qiblah";
+    return c;
+}
+
+NeedleEnd QiblahNeedleEnd(double x1, double y1, double qiblahDirection) {
+    const double a = (450.0 - qiblahDirection) * 3.1415 / 180.0;  // the program's own pi
+    return NeedleEnd{x1 + 800.0 * std::cos(a), y1 - 800.0 * std::sin(a)};
+}
+
+}  // namespace announcer

@@ -1,0 +1,92 @@
+#include "announcer/core/settings_file.h"
+
+#include "engine/leading_number.h"
+#include "engine/print_form.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace announcer {
+
+namespace {
+
+std::filesystem::path SettingsPath(const std::string& folder) {
+    return std::filesystem::path(folder) / SettingsFileName;
+}
+
+// The hours as the box shows them: no blanks, "0" before the point.
+std::string BoxForm(double v) {
+    if (!std::isfinite(v)) v = 0;
+    std::string s = engine::PrintForm(v);
+    if (!s.empty() && s[0] == ' ') s.erase(0, 1);
+    if (!s.empty() && s[0] == '.') s.insert(0, "0");
+    if (s.size() > 1 && s[0] == '-' && s[1] == '.') s.insert(1, "0");
+    return s;
+}
+
+// Up to three lines; a line ends at CR LF, LF or CR. A last line without its
+// line end still counts.
+std::vector<std::string> FirstLines(const std::string& bytes, std::size_t count) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (lines.size() < count && pos < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = bytes.size();
+        lines.push_back(bytes.substr(pos, end - pos));
+        pos = end;
+        if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
+        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string SettingsFileBytes(const SettingsControls& controls) {
+    double hours = engine::LeadingNumber(controls.hoursText);
+    if (!std::isfinite(hours)) hours = 0;  // an overflowing entry is no number of hours
+    std::string bytes = engine::PrintForm(hours) + " \r\n";
+    bytes += engine::PrintForm(controls.playTicked ? 0 : 1) + " \r\n";
+    if (controls.volumeIndex && *controls.volumeIndex >= 0 && *controls.volumeIndex <= 2)
+        bytes += engine::PrintForm(2 - *controls.volumeIndex) + " ";
+    bytes += "\r\n";
+    return bytes;
+}
+
+bool WriteSettingsFile(const std::string& folder, const SettingsControls& controls) {
+    std::ofstream out(SettingsPath(folder), std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << SettingsFileBytes(controls);
+    out.close();
+    return !out.fail();
+}
+
+SettingsReading ParseSettingsFile(const std::string& bytes) {
+    SettingsReading reading;
+    reading.fileRead = true;
+    const auto lines = FirstLines(bytes, 3);
+    if (lines.size() >= 1) reading.hoursText = BoxForm(engine::LeadingNumber(lines[0]));
+    if (lines.size() >= 2) {
+        const double code = engine::LeadingNumber(lines[1]);
+        if (code == 0) reading.playTicked = true;
+        else if (code == 1) reading.playTicked = false;
+    }
+    if (lines.size() >= 3) {
+        const double index = std::nearbyint(2.0 - engine::LeadingNumber(lines[2]));  // half to even
+        if (index >= 0 && index <= 2) reading.volumeIndex = static_cast<int>(index);
+    }
+    return reading;
+}
+
+SettingsReading ReadSettingsFile(const std::string& folder) {
+    std::ifstream in(SettingsPath(folder), std::ios::binary);
+    if (!in) return SettingsReading{};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return ParseSettingsFile(bytes.str());
+}
+
+}  // namespace announcer

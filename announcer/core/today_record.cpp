@@ -1,0 +1,119 @@
+#include "announcer/core/today_record.h"
+
+#include "engine/day_numbering.h"
+#include "engine/field_reader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace announcer {
+
+int TodayNo(int month, int day) { return engine::LeapDayNo(month, day); }
+
+namespace {
+
+constexpr int HeaderFields = 14;
+
+RecordStop StopFor(engine::FieldStatus status) {
+    return status == engine::FieldStatus::EndOfFile ? RecordStop::EndOfFile : RecordStop::UnreadableField;
+}
+
+RecordReading Stopped(RecordStop stop) {
+    return RecordReading{stop == RecordStop::TodayFound ? RecordOutcome::Found : RecordOutcome::Damaged, stop};
+}
+
+// Header field numbers 3, 5, 6 and 7 go into the record; the others are read
+// and dropped. An empty number field is kept as 0, as the box rule reads "".
+bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& stop) {
+    for (int field = 1; field <= HeaderFields; ++field) {
+        double* target = nullptr;
+        switch (field) {
+            case 3: target = &record.qiblahDirection; break;
+            case 5: target = &record.latitude; break;
+            case 6: target = &record.longitude; break;
+            case 7: target = &record.timeZone; break;
+            default: break;
+        }
+        if (target) {
+            const auto f = reader.number();
+            if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
+                *target = f.status == engine::FieldStatus::Value ? f.value : 0.0;
+                continue;
+            }
+            stop = StopFor(f.status);
+            return false;
+        }
+        const auto f = reader.text();
+        if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
+            if (field == 1) record.cityName = f.status == engine::FieldStatus::Value ? f.value : std::string();
+            continue;
+        }
+        stop = StopFor(f.status);
+        return false;
+    }
+    return true;
+}
+
+// One DayLine of 8 fields; each field overwrites its value as it is read.
+// emptyDayNo tells that this record's DayNo field was read and empty.
+bool ReadRecord(engine::FieldReader& reader, TodayRecord& record, RecordStop& stop, bool& emptyDayNo) {
+    emptyDayNo = false;
+    const auto dayNo = reader.number();
+    if (dayNo.status == engine::FieldStatus::Value) {
+        record.recordDayNo = dayNo.value;
+    } else if (dayNo.status == engine::FieldStatus::Empty) {
+        record.recordDayNo.reset();
+        emptyDayNo = true;
+    } else {
+        stop = StopFor(dayNo.status);
+        return false;
+    }
+    const auto date = reader.text();
+    if (date.status == engine::FieldStatus::Damaged || date.status == engine::FieldStatus::EndOfFile) {
+        stop = StopFor(date.status);
+        return false;
+    }
+    for (int i = 0; i < TimesPerDay; ++i) {
+        const auto t = reader.time();
+        if (t.status == engine::FieldStatus::Value) {
+            record.times[i] = TimeValue{0, t.value};
+        } else if (t.status == engine::FieldStatus::Empty) {
+            record.times[i].reset();
+        } else {
+            stop = StopFor(t.status);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRecord& record) {
+    engine::FieldReader reader(fileBytes);
+    RecordStop stop = RecordStop::EndOfFile;
+    if (!ReadHeader(reader, record, stop)) return Stopped(stop);
+    for (;;) {
+        bool emptyDayNo = false;
+        const bool read = ReadRecord(reader, record, stop, emptyDayNo);
+        // A record whose DayNo was empty is the damage, whatever its other fields hold
+        // (a blank line gives an empty DayNo and then shifts the fields after it).
+        if (emptyDayNo) return Stopped(RecordStop::EmptyDayNo);
+        if (!read) return Stopped(stop);
+        if (*record.recordDayNo == static_cast<double>(todayNo)) return Stopped(RecordStop::TodayFound);
+    }
+}
+
+RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    return ReadTodayRecord(bytes.str(), todayNo, record);
+}
+
+}  // namespace announcer

@@ -1,0 +1,60 @@
+// Today's record of the times file: the header values the announcer keeps and
+// the six times of the first record whose DayNo is today's.
+#pragma once
+
+#include "announcer/core/today_times.h"
+
+#include <optional>
+#include <string>
+
+namespace announcer {
+
+// Today's DayNo with February always 29 days: 1 Jan = 1, 29 Feb = 60,
+// 1 Mar = 61, 31 Dec = 366 in every year.
+int TodayNo(int month, int day);
+inline int TodayNo(const CivilDate& date) { return TodayNo(date.month, date.day); }
+
+// What the announcer keeps of the file. A reading overwrites each value as its
+// field is read; what a reading that stops early has not reached keeps the
+// value it had before (so pass the previous values in).
+struct TodayRecord {
+    std::string cityName;                 // header field 1
+    double qiblahDirection = 0;           // header field 3
+    double latitude = 0;                  // header field 5
+    double longitude = 0;                 // header field 6
+    double timeZone = 0;                  // header field 7
+    std::optional<double> recordDayNo;    // DayNo of the last record read; empty for an empty field
+    TodayTimes times;                     // fields 3..8 of the last record read, unshifted (day 0)
+};
+
+enum class RecordOutcome {
+    Found,    // today's record was read
+    Missing,  // the file cannot be opened: nothing was read, nothing changed
+    Damaged,  // stopped before today's record; the values hold what was read
+};
+
+// Why the reading stopped (finer than the outcome, for tests and messages).
+enum class RecordStop {
+    TodayFound,
+    CannotOpen,
+    EmptyDayNo,       // a record with an empty DayNo (or a blank line) before today's
+    EndOfFile,        // the file ended before today's record
+    UnreadableField,  // a field that cannot be read as what its position needs
+};
+
+struct RecordReading {
+    RecordOutcome outcome = RecordOutcome::Missing;
+    RecordStop stop = RecordStop::CannotOpen;
+};
+
+// Reads the file's bytes: the 14 header fields, then records until today's.
+// An empty time field gives "no time" for that prayer.
+RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRecord& record);
+
+// The same from a file; Missing (record untouched) when it cannot be opened.
+RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record);
+
+// The times file's name in the announcer's folder.
+inline constexpr const char* TimesFileName = "AzaanTimes.dat";
+
+}  // namespace announcer

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/line_sink.h"
+
+namespace engine {
+
+// Writes a text file so that the old one survives any failure: the lines go to a
+// temporary file in the same folder, which replaces the file in one rename on
+// commit. Error texts are plain English and give the reason
+// ("No such file or directory", "Is a directory").
+class AtomicTextFile : public LineSink {
+ public:
+  AtomicTextFile() = default;
+  ~AtomicTextFile() override;  // aborts when not committed
+  AtomicTextFile(const AtomicTextFile&) = delete;
+  AtomicTextFile& operator=(const AtomicTextFile&) = delete;
+
+  // Creates the temporary file beside path.
+  bool open(const std::string& path, std::string& error);
+  // Appends line + CR LF; false once anything failed.
+  bool writeLine(std::string_view line) override;
+  // Flushes, closes and renames the temporary file over path.
+  bool commit(std::string& error);
+  // Removes the temporary file; path is left as it was.
+  void abort();
+
+  bool isOpen() const { return fd_ >= 0; }
+  const std::string& temporaryPath() const { return tempPath_; }
+
+ private:
+  bool flushBuffer();
+
+  int fd_ = -1;
+  std::string target_;
+  std::string tempPath_;
+  std::string buffer_;
+  int failedErrno_ = 0;
+};
+
+}  // namespace engine

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+#include "engine/day_events.h"
+
+namespace engine {
+
+// Decimal hours to a 12-hour clock value: 5.1234 -> 5.07, 12.994 -> 1.00,
+// anything at or below 0.01 hours -> 0.01, anything past 23.59 -> 11.59.
+double ToClockValue(double t);
+
+// The six events of the 366 days of the year 2000 at a place, handed to onDay in
+// order of day number. Any numbers give a result; nothing is kept between runs.
+void ComputeYear(double latitude, double longitude, double timeZone, int asrFactor,
+                 const std::function<void(const DayEvents&)>& onDay);
+
+// The place as the day computation sees it, for the hour angle below.
+struct SolarPlace {
+  double sinLat;
+  double cosLat;
+};
+
+// Hours from transit at which the sun's centre has the altitude whose sine is s,
+// on a day of declination delta (radians). Altitudes never reached are clamped.
+double HourAngle(const SolarPlace& place, double s, double delta);
+
+// The twilight depression angles (degrees) for a truncated latitude.
+struct TwilightAngles {
+  double fajr;
+  double isha;
+};
+TwilightAngles TwilightAnglesFor(double truncatedLatitude);
+
+}  // namespace engine

@@ -1,0 +1,76 @@
+#include "engine/times_file.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "engine/field_reader.h"
+
+namespace engine {
+namespace {
+
+constexpr int kDays = 366;
+
+bool IsNumberPosition(std::size_t index) { return index == 2 || index == 4 || index == 5 || index == 6; }
+
+}  // namespace
+
+ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
+  out = TimesFileData{};
+  FieldReader reader(bytes);
+  bool damaged = false;
+
+  for (std::size_t i = 0; i < out.header.size(); ++i) {
+    HeaderField& h = out.header[i];
+    if (IsNumberPosition(i)) {
+      const Field<double> f = reader.number();
+      if (f.status == FieldStatus::EndOfFile) return ReadOutcome::Damaged;
+      h.isNumber = f.ok();
+      h.number = f.ok() ? f.value : 0;
+      h.text = f.raw;
+      if (!f.ok()) damaged = true;  // the bearing and the place must be numbers
+    } else {
+      const Field<std::string> f = reader.text();
+      if (f.status == FieldStatus::EndOfFile) return ReadOutcome::Damaged;
+      h.text = f.value;
+    }
+  }
+
+  out.days.reserve(kDays);
+  // Only the 366 records are read: the closing block behind them is never reached.
+  for (int expected = 1; expected <= kDays; ++expected) {
+    const Field<double> dayNo = reader.number();
+    if (!dayNo.ok() || dayNo.value != static_cast<double>(expected)) return ReadOutcome::Damaged;
+    DayRecord record;
+    record.dayNo = expected;
+    const Field<std::string> date = reader.text();
+    if (date.status == FieldStatus::EndOfFile) return ReadOutcome::Damaged;
+    record.date = date.value;
+    for (int& t : record.times) {
+      const Field<int> f = reader.time();
+      if (!f.ok()) return ReadOutcome::Damaged;
+      t = f.value;
+    }
+    out.days.push_back(std::move(record));
+  }
+  return damaged ? ReadOutcome::Damaged : ReadOutcome::Whole;
+}
+
+ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out) {
+  out = TimesFileData{};
+  struct stat st{};
+  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return ReadOutcome::Missing;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return ReadOutcome::Missing;
+  std::string bytes;
+  char buf[65536];
+  std::size_t n = 0;
+  while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) bytes.append(buf, n);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return ReadOutcome::Missing;
+  return ReadTimesFile(bytes, out);
+}
+
+}  // namespace engine

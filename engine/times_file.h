@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// Header fields 1..14: 1 the city, 3 the qibla bearing, 5..7 latitude, longitude
+// and time zone; the others are comments.
+struct HeaderField {
+  bool isNumber = false;
+  double number = 0;
+  std::string text;  // the field as read (for a number field, its digits)
+};
+
+struct DayRecord {
+  int dayNo = 0;
+  std::string date;           // "Jan 1"
+  std::array<int, 6> times{};  // seconds since midnight, Fajr..Isha
+};
+
+struct TimesFileData {
+  std::array<HeaderField, 14> header;
+  std::vector<DayRecord> days;  // the records read whole, in order
+};
+
+enum class ReadOutcome { Whole, Missing, Damaged };
+
+// Whole = 14 header fields and 366 records numbered 1..366 in order. On Damaged, out
+// holds what was read before the fault (the header, the good records).
+ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out);
+// Missing when the file cannot be opened or read.
+ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out);
+
+}  // namespace engine

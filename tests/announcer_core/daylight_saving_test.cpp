@@ -1,0 +1,115 @@
+#include "announcer/core/daylight_saving.h"
+
+#include "announcer/core/time_value.h"
+#include "announcer/core/today_record.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace announcer {
+namespace {
+
+int Hm(int h, int m) { return h * 3600 + m * 60; }
+
+TodayTimes Abha() {
+    return {TimeValue{0, Hm(5, 7)},   TimeValue{0, Hm(6, 29)},  TimeValue{0, Hm(12, 15)},
+            TimeValue{0, Hm(15, 30)}, TimeValue{0, Hm(17, 55)}, TimeValue{0, Hm(19, 15)}};
+}
+
+TEST(DaylightSavingTest, ShiftsByTheBoxHours) {
+    struct Case { const char* box; int startSeconds; TimeValue expected; const char* text; };
+    const Case cases[] = {
+        {"", Hm(5, 7), {0, Hm(5, 7)}, "5:07 AM"},
+        {"summer", Hm(5, 7), {0, Hm(5, 7)}, "5:07 AM"},
+        {"-", Hm(5, 7), {0, Hm(5, 7)}, "5:07 AM"},
+        {"1", Hm(5, 7), {0, Hm(6, 7)}, "6:07 AM"},
+        {"1.5", Hm(5, 7), {0, Hm(6, 37)}, "6:37 AM"},
+        {"1.5x", Hm(5, 7), {0, Hm(6, 37)}, "6:37 AM"},
+        {"1", Hm(23, 30), {1, Hm(0, 30)}, "12:30 AM"},   // Isha past midnight: the next day
+        {"-1", Hm(0, 30), {-1, Hm(23, 30)}, "11:30 PM"}, // Fajr before midnight: the day before
+        {"1", Hm(11, 15), {0, Hm(12, 15)}, "12:15 PM"},
+        {"48", Hm(5, 7), {2, Hm(5, 7)}, "5:07 AM"},
+        {"0.025", Hm(5, 7), {0, Hm(5, 9)}, "5:09 AM"},   // 1.5 minutes go to the even 2
+    };
+    for (const auto& c : cases) {
+        TodayTimes times{};
+        times[IshaTime] = TimeValue{0, c.startSeconds};
+        EXPECT_TRUE(ApplyDST(times, c.box)) << c.box;
+        EXPECT_EQ(times[IshaTime]->day, c.expected.day) << c.box;
+        EXPECT_EQ(times[IshaTime]->seconds, c.expected.seconds) << c.box;
+        EXPECT_EQ(TodayTimeText(times[IshaTime]), c.text) << c.box;
+        EXPECT_FALSE(times[FajrTime]) << "no time stays no time";
+    }
+}
+
+TEST(DaylightSavingTest, RefusesHoursItCannotUseWithoutChangingTheTime) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double hours : {nan, inf, -inf, 1e300, -1e300, 1e8, -1e8, 3e15}) {
+        TimeValue t{0, Hm(5, 7)};
+        EXPECT_FALSE(ShiftTime(t, hours)) << hours;
+        EXPECT_EQ(t.day, 0);
+        EXPECT_EQ(t.seconds, Hm(5, 7));
+    }
+    TodayTimes times = Abha();
+    EXPECT_FALSE(ApplyDST(times, "1E+300"));
+    EXPECT_EQ(times, Abha());
+}
+
+TEST(DaylightSavingTest, StopsAtTheFirstTimeThatWouldLeaveTheCalendar) {
+    // Ten hours past the start of 31 Dec 9999: the morning times still fit, Asr does not.
+    const long long lastDay = DayOfDate({9999, 12, 31});
+    const std::string hours = std::to_string(lastDay * 24 + 10);
+    TodayTimes times = Abha();
+    EXPECT_FALSE(ApplyDST(times, hours));
+    EXPECT_EQ(times[FajrTime]->day, lastDay);
+    EXPECT_EQ(times[FajrTime]->seconds, Hm(15, 7));
+    EXPECT_EQ(times[ZuhrTime]->day, lastDay);
+    EXPECT_EQ(times[ZuhrTime]->seconds, Hm(22, 15));
+    EXPECT_EQ(times[AsrTime], Abha()[AsrTime]);
+    EXPECT_EQ(times[IshaTime], Abha()[IshaTime]);
+}
+
+TEST(DaylightSavingTest, ReadingAfreshNeverShiftsTwice) {
+    const std::string file =
+        "Abha\r\n#\r\n 323.46\r\n#\r\n 18.233        42.517        3\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#\r\n"
+        " 1, Jan 1,#  5:07 AM#,#  6:29 AM#,# 12:15 PM#,#  3:30 PM#,#  5:55 PM#,# 11:30 PM#\r\n";
+    TodayRecord r;
+    for (int call = 0; call < 2; ++call) {
+        ASSERT_EQ(ReadTodayRecord(file, 1, r).outcome, RecordOutcome::Found);
+        ASSERT_TRUE(ApplyDST(r.times, "1"));
+        const auto texts = MakeTodayTimeTexts(r.times);
+        EXPECT_EQ(texts[FajrTime], "6:07 AM");
+        EXPECT_EQ(texts[IshaTime], "12:30 AM");
+        EXPECT_EQ(r.times[IshaTime]->day, 1);
+    }
+}
+
+TEST(TimeValueTest, TextsOfTimes) {
+    EXPECT_EQ(TodayTimeText(std::nullopt), "");
+    EXPECT_EQ(MakeTodayTimeTexts(Abha()),
+              (TodayTimeTexts{"5:07 AM", "6:29 AM", "12:15 PM", "3:30 PM", "5:55 PM", "7:15 PM"}));
+    EXPECT_EQ(MakeTodayTimeTexts(TodayTimes{}), TodayTimeTexts{});
+    EXPECT_EQ(TodayTimeText(TimeValue{0, 0}), "12:00 AM");
+
+    EXPECT_EQ(TimeValueText({0, Hm(5, 7)}), "5:07:00 AM");
+    EXPECT_EQ(TimeValueText({1, Hm(0, 30)}), "12/31/1899 12:30:00 AM");
+    EXPECT_EQ(TimeValueText({-1, Hm(23, 30)}), "12/29/1899 11:30:00 PM");
+    EXPECT_EQ(TimeValueText({2, Hm(12, 0)}), "1/1/1900 12:00:00 PM");
+}
+
+TEST(TimeValueTest, DayNumbersAreTheToolkitsCount) {
+    EXPECT_EQ(DayOfDate({1899, 12, 30}), 0);
+    EXPECT_EQ(DayOfDate({1900, 3, 1}), 61);  // 1900 is no leap year
+    EXPECT_EQ(DayOfDate({2000, 1, 1}), 36526);
+    EXPECT_EQ(ShortDate(DayOfDate({2026, 12, 9})), "12/9/2026");
+    EXPECT_EQ(ShortDate(DayOfDate({100, 1, 1})), "1/1/100");
+    EXPECT_EQ(DayOfDate({9999, 12, 31}), 2958465);
+    EXPECT_EQ(TotalMinutes({1, Hm(0, 30) + 59}), 1470);
+    EXPECT_EQ(TotalMinutes({-1, Hm(23, 30)}), -30);
+}
+
+}  // namespace
+}  // namespace announcer

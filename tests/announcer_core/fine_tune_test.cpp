@@ -1,0 +1,213 @@
+#include "announcer/core/fine_tune.h"
+#include "announcer/core/period_starts.h"
+
+#include "calculator_year.h"
+#include "engine/clock_text.h"
+#include "engine/day_numbering.h"
+
+#include <gtest/gtest.h>
+
+namespace announcer {
+namespace {
+
+using announcer_test::CalculatorYear;
+using announcer_test::Hm;
+
+constexpr int Fajr = 0;
+
+// A whole year whose six times are the same every day.
+engine::TimesFileData FlatYear() {
+    engine::TimesFileData data = CalculatorYear();
+    for (auto& day : data.days) day.times = {Hm(5, 7), Hm(6, 29), Hm(12, 15), Hm(15, 30), Hm(17, 55), Hm(19, 15)};
+    return data;
+}
+
+FineTuneYear Loaded(const engine::TimesFileData& data) {
+    FineTuneYear year;
+    EXPECT_TRUE(year.load(data));
+    return year;
+}
+
+TEST(PeriodStarts, AnchorDaysOfEachKind) {
+    const auto& weekly = PeriodStarts(PeriodKind::Weekly);
+    ASSERT_EQ(weekly.size(), 53u);
+    EXPECT_EQ(weekly.front(), 1);
+    EXPECT_EQ(weekly[1], 8);
+    EXPECT_EQ(weekly.back(), 365);
+
+    const auto& monthly = PeriodStarts(PeriodKind::Monthly);
+    ASSERT_EQ(monthly.size(), 12u);
+    for (int m = 1; m <= 12; ++m) EXPECT_EQ(monthly[static_cast<size_t>(m - 1)], engine::LeapDayNo(m, 1)) << m;
+
+    EXPECT_EQ(PeriodStarts(PeriodKind::Quarterly), (std::vector<int>{1, 92, 183, 275}));
+    EXPECT_STREQ(PeriodKindNames[1], "Monthly");
+}
+
+TEST(ScaledOffset, DivisionFirstThenRoundedToWholeMinutes) {
+    struct Case { int steps; long long diff; int length; long long minutes; };
+    const Case cases[] = {
+        {4, 10, 30, 1},      // day 96 of 92..122: 1.33
+        {5, 10, 30, 2},      // day 97: 1.67
+        {8, 3, 30, 1},       // day 100: 0.8
+        {15, 3, 30, 2},      // day 107: exactly 1.5, to the even neighbour
+        {5, 3, 30, 0},       // 0.5 goes to 0
+        {30, 10, 30, 10},    // the period's end gets the whole diff
+        {1, -1425, 30, -48}, // -47.5 to the even neighbour
+        {0, 7, 0, 0},        // an empty period moves nothing
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ScaledOffsetMinutes(c.steps, c.diff, c.length), c.minutes) << c.steps << " " << c.diff;
+}
+
+TEST(FineTuneYear, LoadsOnlyAWholeYear) {
+    engine::TimesFileData data = CalculatorYear();
+    FineTuneYear year;
+    EXPECT_TRUE(year.load(data));
+    EXPECT_EQ(year.cityLine(), "Abha");
+    EXPECT_EQ(year.day(366).date, "Dec 31");
+
+    data.days.pop_back();
+    FineTuneYear partial;
+    EXPECT_FALSE(partial.load(data));
+    EXPECT_FALSE(partial.loaded());
+}
+
+TEST(FineTuneYear, MinuteStepCrossesMidnightOntoAnotherDay) {
+    engine::TimesFileData data = FlatYear();
+    data.days[0].times[Fajr] = 0;  // 12:00:00 AM
+    FineTuneYear year = Loaded(data);
+    EXPECT_EQ(year.timeText(1, Fajr), "12:00:00 AM");
+    year.stepMinutes(1, Fajr, -1);
+    EXPECT_EQ(year.timeText(1, Fajr), "12/29/1899 11:59:00 PM");
+    year.stepMinutes(1, Fajr, +1);
+    year.stepMinutes(1, Fajr, +1);
+    EXPECT_EQ(year.timeText(1, Fajr), "12:01:00 AM");
+
+    // Scaling keeps the anchor's time of day on the base day.
+    year.stepMinutes(1, Fajr, -2);
+    year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    EXPECT_EQ(year.timeText(1, Fajr), "11:59:00 PM");
+}
+
+TEST(ScaleAll, MonthlyPeriodWithDiffTenAndThree) {
+    engine::TimesFileData data = FlatYear();
+    data.days[122 - 1].times[Fajr] = Hm(5, 17);  // 1 May: 10 minutes after 1 April
+    data.days[122 - 1].times[1] = Hm(6, 32);     // sunrise: 3 minutes
+    FineTuneYear year = Loaded(data);
+    year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+
+    EXPECT_EQ(year.timeText(92, Fajr), "5:07:00 AM");
+    EXPECT_EQ(year.timeText(96, Fajr), "5:08:00 AM");
+    EXPECT_EQ(year.timeText(97, Fajr), "5:09:00 AM");
+    EXPECT_EQ(year.timeText(121, Fajr), "5:17:00 AM");  // 29 x 10/30 = 9.67
+    EXPECT_EQ(year.timeText(122, Fajr), "5:17:00 AM");
+    EXPECT_EQ(year.timeText(123, Fajr), "5:17:00 AM");  // the next period runs back down
+    EXPECT_EQ(year.timeText(153, Fajr), "5:07:00 AM");
+
+    EXPECT_EQ(year.timeText(100, 1), "6:30:00 AM");  // 0.8
+    EXPECT_EQ(year.timeText(107, 1), "6:31:00 AM");  // 1.5 to the even neighbour
+    EXPECT_EQ(year.timeText(122, 1), "6:32:00 AM");
+}
+
+TEST(ScaleAll, LastPeriodWrapsToDayOne) {
+    // Weekly: days 365..366 are a 1-day period towards day 1.
+    engine::TimesFileData data = CalculatorYear();
+    FineTuneYear weekly = Loaded(data);
+    weekly.stepMinutes(1, Fajr, 5);
+    weekly.scaleAll(PeriodStarts(PeriodKind::Weekly));
+    for (int p = 0; p < 6; ++p) {
+        EXPECT_EQ(weekly.timeText(366, p), weekly.timeText(1, p)) << p;
+        EXPECT_EQ(weekly.timeText(365, p), engine::LongTime(data.days[364].times[static_cast<size_t>(p)])) << p;
+    }
+    EXPECT_EQ(weekly.time(1, Fajr).seconds, data.days[0].times[Fajr] + 300);
+
+    // Monthly: days 336..366 (length 30) end on day 1's times.
+    FineTuneYear monthly = Loaded(data);
+    monthly.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    for (int p = 0; p < 6; ++p) EXPECT_EQ(monthly.timeText(366, p), monthly.timeText(1, p)) << p;
+}
+
+TEST(ScaleAll, AnchorsEitherSideOfMidnightRunBackwardsThroughTheDay) {
+    engine::TimesFileData data = FlatYear();
+    data.days[92 - 1].times[Fajr] = Hm(23, 50);
+    data.days[122 - 1].times[Fajr] = Hm(0, 5);
+    FineTuneYear year = Loaded(data);
+    year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    // diff = -1425 minutes over 30 days: -47.5 a day.
+    EXPECT_EQ(year.timeText(92, Fajr), "11:50:00 PM");
+    EXPECT_EQ(year.timeText(93, Fajr), "11:02:00 PM");   // -48
+    EXPECT_EQ(year.timeText(107, Fajr), "11:58:00 AM");  // -712.5 to -712
+    EXPECT_EQ(year.timeText(121, Fajr), "12:52:00 AM");  // -1377.5 to -1378
+    EXPECT_EQ(year.timeText(122, Fajr), "12:05:00 AM");
+    EXPECT_EQ(TotalMinutes(year.time(122, Fajr)) - TotalMinutes(year.time(92, Fajr)), -1425);
+}
+
+TEST(ScaleAll, UnchangedYearBecomesStraightLinesBetweenAnchors) {
+    const engine::TimesFileData data = CalculatorYear();
+    FineTuneYear year = Loaded(data);
+    year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    for (int anchor : PeriodStarts(PeriodKind::Monthly))
+        for (int p = 0; p < 6; ++p)
+            EXPECT_EQ(year.time(anchor, p).seconds, data.days[static_cast<size_t>(anchor - 1)].times[static_cast<size_t>(p)]);
+    // Between 1 Jan and 1 Feb the Fajr moves evenly.
+    const long long t1 = TotalMinutes(year.time(1, Fajr));
+    const long long diff = TotalMinutes(year.time(32, Fajr)) - t1;
+    for (int k = 1; k <= 32; ++k)
+        EXPECT_EQ(TotalMinutes(year.time(k, Fajr)) - t1, ScaledOffsetMinutes(k - 1, diff, 31)) << k;
+}
+
+TEST(EditorForm, HeaderAndDayLinesByteForByte) {
+    FineTuneYear year = Loaded(FlatYear());
+    year.stepMinutes(32, Fajr, -1);  // a Fajr of 5:06 on 1 Feb
+    year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    const auto lines = year.editorForm("Abha, Asir");
+    ASSERT_EQ(lines.size(), 14u + 366u);
+    const std::vector<std::string> header = {
+        "Abha- Asir",
+        "# Qiblah direction clockwise from North (in degrees): ",
+        " 323.46 ",
+        "# City Latitude Longitude and Timezone (from GMT):   ",
+        " 18.233 ",
+        " 42.517 ",
+        " 3 ",
+        "# File created on: 08 Dec 2026   11:50:11 PM",
+        "# Asr times correspond to  1-shadow-length criteria",
+        "# Calculated prayer times are approximate and slight deviations are possible.",
+        "# Degree of accuracy is of the order of +/- 5 minutes.",
+        "#",
+        "# DayNo # Date # Fajr # Tulu # Zuhr # Asr # Maghrib # Isha",
+        "#",
+    };
+    for (size_t i = 0; i < header.size(); ++i) EXPECT_EQ(lines[i], header[i]) << i;
+    EXPECT_EQ(lines[14], " 1 ,Jan 1,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    // 15/31 of a minute stays, 16/31 rounds to the whole minute.
+    EXPECT_EQ(lines[14 + 15], " 16 ,Jan 16,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines[14 + 16], " 17 ,Jan 17,#5:06:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines[14 + 31], " 32 ,Feb 1,#5:06:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines.back(), " 366 ,Dec 31,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+}
+
+TEST(EditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
+    const engine::TimesFileData data = CalculatorYear();
+    FineTuneYear year = Loaded(data);
+    year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    std::string bytes;
+    for (const std::string& line : year.editorForm(year.cityLine())) bytes += line + "\r\n";
+
+    engine::TimesFileData again;
+    ASSERT_EQ(engine::ReadTimesFile(bytes, again), engine::ReadOutcome::Whole);
+    EXPECT_EQ(again.header[0].text, "Abha");
+    EXPECT_DOUBLE_EQ(again.header[2].number, 323.46);
+    for (int d = 1; d <= 366; ++d) {
+        EXPECT_EQ(again.days[static_cast<size_t>(d - 1)].date, data.days[static_cast<size_t>(d - 1)].date);
+        for (int p = 0; p < 6; ++p)
+            EXPECT_EQ(again.days[static_cast<size_t>(d - 1)].times[static_cast<size_t>(p)], year.time(d, p).seconds) << d;
+    }
+    // Loaded again and scaled again, nothing moves: the year already is the straight lines.
+    FineTuneYear second = Loaded(again);
+    second.scaleAll(PeriodStarts(PeriodKind::Monthly));
+    EXPECT_EQ(second.editorForm(second.cityLine()), year.editorForm(year.cityLine()));
+}
+
+}  // namespace
+}  // namespace announcer

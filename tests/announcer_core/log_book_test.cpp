@@ -1,0 +1,80 @@
+#include "announcer/core/log_book.h"
+
+#include "announcer/core/call_to_prayer.h"
+#include "announcer/core/format_fixed_down.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace announcer {
+namespace {
+
+int Hms(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
+
+TEST(RoundDownTest, CutsTowardMinusInfinity) {
+    EXPECT_DOUBLE_EQ(RoundDown(0.98333, 2), 0.98);
+    EXPECT_DOUBLE_EQ(RoundDown(-3.257, 2), -3.26);
+    EXPECT_DOUBLE_EQ(RoundDown(2.3, 2), 2.29);  // 2.3 x 100 is 229.99999999999997
+    EXPECT_DOUBLE_EQ(RoundDown(723, 2), 723);
+}
+
+TEST(FormatFixedDownTest, Table) {
+    struct Case { double value; const char* text; double after; };
+    const Case cases[] = {
+        {0, "    0.00", 0},           {723, "  723.00", 723},   {0.98333, "     .98", 0.98},
+        {12.5, "   12.50", 12.5},     {1438, " 1438.00", 1438}, {-0.5, "    -.50", -0.5},
+        {123456, " 123456.00", 123456},
+    };
+    for (const auto& c : cases) {
+        double v = c.value;
+        EXPECT_EQ(FormatFixedDown(v, 5, 2), c.text) << c.value;
+        EXPECT_DOUBLE_EQ(v, c.after) << c.value;
+    }
+}
+
+TEST(LogBookTest, HeaderAndFajrLineAt425) {
+    const CivilDate today{2026, 12, 9};
+    const int now = Hms(4, 25, 10);
+    const TodayTimes times{TimeValue{0, Hms(4, 25)},  TimeValue{0, Hms(5, 50)},  TimeValue{0, Hms(11, 38)},
+                           TimeValue{0, Hms(14, 45)}, TimeValue{0, Hms(16, 55)}, TimeValue{0, Hms(18, 25)}};
+    const auto test = RunStartTest(now, times, 0, 1);
+    ASSERT_TRUE(test.start);
+    EXPECT_EQ(LogLine("Abha", today, now, MakeTodayTimeTexts(times), test.minutesApart, TickMinutes()),
+              "Abha   09-12-26   4:25:10 AM4:25 AM   11:38 AM   2:45 PM   4:55 PM   6:25 PM"
+              "    0.00  433.00  620.00  750.00  840.00     .98");
+    const auto header = LogHeader(today, now);
+    EXPECT_EQ(header[0], "This is the log file for Kelvora [Re-created on 09-12-26   4:25:10 AM]");
+    EXPECT_EQ(header[1], std::string(69, '-'));
+    EXPECT_EQ(LogDate({2005, 1, 3}), "03-01-05");
+}
+
+TEST(LogBookTest, MissingLogBookBeginsWithTheHeader) {
+    announcer_test::TempFolder folder;
+    ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(4, 25, 10), "first"));
+    ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(11, 38, 3), "second"));
+    EXPECT_EQ(folder.read(LogBookName),
+              "This is the log file for Kelvora [Re-created on 09-12-26   4:25:10 AM]\r\n" +
+                  std::string(69, '-') + "\r\nfirst\r\nsecond\r\n");
+}
+
+TEST(LogBookTest, BegunAgainOnlyPast48000Bytes) {
+    announcer_test::TempFolder folder;
+    const std::string at(48000, 'x');
+    folder.write(LogBookName, at);
+    ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line"));
+    EXPECT_EQ(folder.read(LogBookName), at + "line\r\n");
+
+    folder.write(LogBookName, std::string(48001, 'x'));
+    ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line"));
+    EXPECT_EQ(folder.read(LogBookName),
+              "This is the log file for Kelvora [Re-created on 09-12-26   5:07:00 AM]\r\n" +
+                  std::string(69, '-') + "\r\nline\r\n");
+}
+
+TEST(LogBookTest, UnwritableFolderIsReported) {
+    announcer_test::TempFolder folder;
+    EXPECT_FALSE(AppendToLogBook(folder.file("no such folder"), {2026, 12, 9}, Hms(5, 7), "line"));
+}
+
+}  // namespace
+}  // namespace announcer

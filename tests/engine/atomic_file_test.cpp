@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/atomic_file.h"
+
+namespace engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicTextFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/atomic_file_test.XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    folder = pattern;
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  static std::string Read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  static void Write(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+  std::size_t EntryCount() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  }
+
+  fs::path folder;
+};
+
+TEST_F(AtomicTextFileTest, CommitReplacesTheFileWithCrLfLines) {
+  const fs::path file = folder / "AzaanTimes.dat";
+  Write(file, "old");
+  AtomicTextFile out;
+  std::string error;
+  ASSERT_TRUE(out.open(file.string(), error)) << error;
+  EXPECT_TRUE(out.writeLine("Abha"));
+  EXPECT_TRUE(out.writeLine(""));
+  EXPECT_EQ(Read(file), "old");  // nothing changes before the commit
+  ASSERT_TRUE(out.commit(error)) << error;
+  EXPECT_EQ(Read(file), "Abha\r\n\r\n");
+  EXPECT_EQ(EntryCount(), 1u);  // no temporary file left
+}
+
+TEST_F(AtomicTextFileTest, AbortAndDestructorKeepTheOldFile) {
+  const fs::path file = folder / "AzaanTimes.dat";
+  Write(file, "old");
+  std::string error;
+  {
+    AtomicTextFile out;
+    ASSERT_TRUE(out.open(file.string(), error));
+    out.writeLine("new");
+    out.abort();
+    EXPECT_FALSE(out.writeLine("more"));
+  }
+  {
+    AtomicTextFile out;
+    ASSERT_TRUE(out.open(file.string(), error));
+    out.writeLine("new");
+  }  // never committed
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicTextFileTest, FailuresKeepEverythingAndSayWhy) {
+  // A folder standing where the file should be; a folder that does not exist.
+  const fs::path standing = folder / "AzaanTimes.dat";
+  fs::create_directory(standing);
+  Write(standing / "inside.txt", "kept");
+  std::string error;
+  AtomicTextFile out;
+  EXPECT_FALSE(out.open(standing.string(), error));
+  EXPECT_EQ(error, "Is a directory");
+  EXPECT_EQ(Read(standing / "inside.txt"), "kept");
+
+  EXPECT_FALSE(out.open((folder / "missing" / "AzaanTimes.dat").string(), error));
+  EXPECT_EQ(error, "No such file or directory");
+  EXPECT_FALSE(out.writeLine("x"));
+  EXPECT_FALSE(out.commit(error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicTextFileTest, FolderAppearingBeforeCommitKeepsIt) {
+  const fs::path file = folder / "AzaanTimes.dat";
+  AtomicTextFile out;
+  std::string error;
+  ASSERT_TRUE(out.open(file.string(), error));
+  out.writeLine("new");
+  fs::create_directory(file);
+  Write(file / "inside.txt", "kept");
+  EXPECT_FALSE(out.commit(error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(Read(file / "inside.txt"), "kept");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicTextFileTest, KeepsPermissionsAndFollowsLinks) {
+  const fs::path real = folder / "real.dat";
+  Write(real, "old");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::path link = folder / "AzaanTimes.dat";
+  fs::create_symlink(real, link);
+  AtomicTextFile out;
+  std::string error;
+  ASSERT_TRUE(out.open(link.string(), error)) << error;
+  out.writeLine("new");
+  ASSERT_TRUE(out.commit(error)) << error;
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Read(real), "new\r\n");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicTextFileTest, LargeFilesAreWrittenWhole) {
+  const fs::path file = folder / "big.txt";
+  AtomicTextFile out;
+  std::string error;
+  ASSERT_TRUE(out.open(file.string(), error));
+  const std::string line(100, 'x');
+  for (int i = 0; i < 5000; ++i) ASSERT_TRUE(out.writeLine(line));
+  ASSERT_TRUE(out.commit(error));
+  EXPECT_EQ(fs::file_size(file), 5000u * 102u);
+}
+
+}  // namespace
+}  // namespace engine
