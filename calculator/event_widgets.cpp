@@ -1,0 +1,73 @@
+#include "calculator/event_widgets.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace calculator {
+
+void EventLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void EventLabel::mouseMoveEvent(QMouseEvent* event) {
+    QLabel::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
+void FocusLineEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit gotFocus();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const int margin = 2;
+    QRect area = rect().adjusted(margin, margin, -margin, -margin);
+    QSize picture = iconSize();
+    QRect pictureRect(area.left() + (area.width() - picture.width()) / 2, area.top(),
+                      picture.width(), picture.height());
+    if (!icon().isNull())
+        icon().paint(&painter, pictureRect, Qt::AlignCenter,
+                     isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    QRect textRect = area.adjusted(0, picture.height() + 2, 0, 0);
+    painter.drawItemText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, palette(),
+                         isEnabled(), text(), QPalette::ButtonText);
+}
+
+}  // namespace calculator
+
+namespace calculator {
+
+void WrapRadioButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    indicator.moveTop((height() - indicator.height()) / 2);
+    QStyleOptionButton indicatorOption = option;
+    indicatorOption.rect = indicator;
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicatorOption);
+
+    QRect textRect = rect().adjusted(indicator.right() + 5, 0, 0, 0);
+    painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(),
+                         isEnabled(), text(), QPalette::WindowText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool WrapRadioButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+}  // namespace calculator

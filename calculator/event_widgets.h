@@ -1,0 +1,58 @@
+// Small widgets that report the events the window's handlers need and Qt's own do not signal.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace calculator {
+
+// A label that reports clicks and the mouse moving over it.
+class EventLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+    void mouseMoved();
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A text box that reports getting the focus, after its own focus handling is done.
+class FocusLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+signals:
+    void gotFocus();
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+// A tall button with its picture above a caption that wraps to the button's width.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace calculator
+
+namespace calculator {
+
+// An option button whose caption wraps to its width, as the window's narrow options need.
+class WrapRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+}  // namespace calculator

@@ -1,0 +1,469 @@
+#include "calculator/form1.h"
+
+#include "calculator/create_messages.h"
+#include "calculator/form2.h"
+#include "calculator/output_path.h"
+#include "calculator/place_table.h"
+#include "calculator/preview_text.h"
+#include "calculator/resource_init.h"
+#include "engine/atomic_file.h"
+#include "engine/clock_text.h"
+#include "engine/day_line.h"
+#include "engine/day_numbering.h"
+#include "engine/leading_number.h"
+#include "engine/qibla.h"
+#include "engine/solar.h"
+#include "engine/times_header.h"
+#include "engine/year_writer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+
+namespace calculator {
+
+namespace {
+
+constexpr int kPointerDefault = 0;
+constexpr int kPointerBusy = 11;
+
+// The window's measures are in twips; the screen's pixels hold 15 of them.
+int Px(int twips) { return qRound(twips / 15.0); }
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+const QColor kDarkRed(128, 0, 0);
+const QColor kBlue(0, 0, 192);
+const QColor kDarkGreen(0, 128, 0);
+
+struct LabelSpec {
+    int index;
+    const char* caption;
+    int left, top, width, height;
+    QColor colour;
+};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+void SetColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// Labels keep their box but grow where this font needs more room than the box gives,
+// so that no caption is cut off. Boxes of two lines or more wrap their caption.
+void PlaceLabel(QLabel* label, const QRect& box) {
+    QFontMetrics metrics(label->font());
+    bool wraps = box.height() >= 2 * metrics.height() - 2;
+    label->setWordWrap(wraps);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QRect rect = box;
+    if (wraps) {
+        rect.setHeight(std::max(box.height(), label->heightForWidth(box.width())));
+    } else {
+        rect.setWidth(std::max(box.width(), metrics.horizontalAdvance(label->text()) + 2));
+        rect.setHeight(std::max(box.height(), metrics.height()));
+    }
+    label->setGeometry(rect);
+}
+
+}  // namespace
+
+Form1::Form1(desktop::Desktop& desk, SinkWrapper wrapSink, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      desk_(desk),
+      wrapSink_(std::move(wrapSink)) {
+    buildControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    setWindowTitle("Murvenik");
+    QFont formFont("Liberation Sans");
+    formFont.setStyleHint(QFont::SansSerif);
+    formFont.setPixelSize(11);
+    setFont(formFont);
+    setFixedSize(Px(4980), Px(7080));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setGeometry(Twips(30, -30, 4905, 7065));
+
+    const LabelSpec labels[] = {
+        {0, "City name", 180, 420, 690, 195, {}},
+        {1, "Latitude (+/-)", 210, 990, 915, 195, {}},
+        {2, "Longitude (+/-)", 195, 1470, 1050, 195, {}},
+        {3, "Time zone (+/- hours relative to GMT)", 180, 1980, 1680, 525, {}},
+        {4, "Output file", 225, 2640, 720, 195, {}},
+        {5, "Note: For Kelvora software to work, the filename should be 'AzaanTimes.dat'", 210, 3030,
+         4275, 465, kBlue},
+        {6, "Criteria for Asr prayer time", 180, 3600, 1785, 195, {}},
+        {7, "Positive for North Negative for South", 2730, 840, 1470, 435, kDarkRed},
+        {8, "Positive for East Negative for West", 2730, 1380, 1470, 435, kDarkRed},
+        {9, "Positive on East, Negative on West (of Greenwich)", 2700, 1890, 1485, 615, kDarkRed},
+        {10, "For cities not listed above, latitude and longitude values can be obtained from these sources",
+         210, 4450, 1890, 780, kDarkRed},
+    };
+    for (const LabelSpec& spec : labels) {
+        QLabel* label = new QLabel(spec.caption, Frame1);
+        if (spec.colour.isValid()) SetColour(label, spec.colour);
+        PlaceLabel(label, Twips(spec.left, spec.top, spec.width, spec.height));
+        Label1[spec.index] = label;
+    }
+    Label1[0]->setToolTip("Select your city or enter name, latitude, longitude and time zone.");
+
+    Combo1[0] = new QComboBox(Frame1);
+    Combo1[0]->setEditable(true);
+    Combo1[0]->setInsertPolicy(QComboBox::NoInsert);
+    Combo1[0]->setMaxVisibleItems(12);
+    Combo1[0]->setGeometry(Twips(1890, 330, 2505, 315));
+    const int hiddenTops[] = {3270, 3690, 4110};
+    for (int i = 1; i <= 3; ++i) {
+        Combo1[i] = new QComboBox(Frame1);
+        Combo1[i]->setGeometry(Twips(4710, hiddenTops[i - 1], 1185, 315));
+        Combo1[i]->hide();
+    }
+
+    const QRect boxes[] = {Twips(1890, 870, 750, 350), Twips(1890, 1410, 750, 350),
+                           Twips(1890, 1980, 750, 350), Twips(1185, 2610, 3225, 350)};
+    for (int i = 1; i <= 4; ++i) {
+        Text1[i] = new FocusLineEdit(Frame1);
+        Text1[i]->setGeometry(boxes[i - 1]);
+    }
+
+    Option1[0] = new WrapRadioButton("One shadow length (Sha'fi sect)", Frame1);
+    Option1[0]->setGeometry(Twips(180, 3825, 1800, 405));
+    Option1[1] = new WrapRadioButton("Two shadow length (Hanafi sect)", Frame1);
+    Option1[1]->setGeometry(Twips(2130, 3825, 1800, 405));
+    Option1[0]->setChecked(true);
+
+    Command3 = new PictureButton("World Map", Frame1);
+    Command3->setGeometry(Twips(2220, 4450, 1200, 915));
+    LoadResources();
+    Command3->setIcon(QIcon(":/resources/worldmap_button.png"));
+    Command3->setIconSize(QSize(24, 24));
+    Command4 = new PictureButton("Internet (Recommended)", Frame1);
+    Command4->setGeometry(Twips(3480, 4450, 1300, 915));
+    Command4->setIcon(QIcon(":/resources/internet_button.png"));
+    Command4->setIconSize(QSize(24, 24));
+
+    Label2 = new EventLabel(Frame1);
+    SetColour(Label2, kDarkGreen);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setMouseTracking(true);
+    Label2->setGeometry(Twips(210, 5675, 2055, 495));
+
+    Command1[1] = new QPushButton("Create Prayer Times File", Frame1);
+    Command1[1]->setGeometry(Twips(2550, 5580, 2190, 420));
+    Command1[1]->setDefault(true);
+
+    Text2 = new QPlainTextEdit(Frame1);
+    Text2->setGeometry(Twips(150, 6120, 4545, 825));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(12);
+    Text2->setFont(fixed);
+    Text2->setTabStopDistance(8 * QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')));
+    Text2->setReadOnly(true);
+    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text2->document()->setDocumentMargin(2);
+    Text2->setFocusPolicy(Qt::ClickFocus);
+
+    // Tab order: place, the four boxes, the two options, the two sources, create.
+    QWidget* order[] = {Combo1[0], Text1[1], Text1[2], Text1[3], Text1[4],
+                        Option1[0], Option1[1], Command3, Command4, Command1[1]};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+
+    connect(Combo1[0], &QComboBox::activated, this, [this](int) { Combo1_Click(); });
+    for (int i = 1; i <= 4; ++i) {
+        connect(Text1[i], &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        connect(Text1[i], &FocusLineEdit::gotFocus, this, [this, i] { Text1_GotFocus(i); });
+    }
+    for (int i = 0; i <= 1; ++i)
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option1_Click(i);
+        });
+    connect(Label2, &EventLabel::clicked, this, [this] { Label2_Click(); });
+    connect(Label2, &EventLabel::mouseMoved, this, [this] { Label2_MouseMove(); });
+    connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+}
+
+void Form1::setMousePointer(int code) {
+    mousePointer_ = code;
+    if (code == kPointerBusy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+// --- start and end ---
+
+void Form1::Form_Load() {
+    GazetteerAddress = "https://www.geonames.org/";
+
+    if (QScreen* screen = this->screen()) {
+        QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2 - Px(300));
+    }
+
+    Text1[4]->setText("AzaanTimes.dat");
+    FillCombo();
+}
+
+void Form1::Form_Unload() { QCoreApplication::quit(); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+// --- the place list ---
+
+void Form1::FillCombo() {
+    for (QComboBox* list : Combo1) list->clear();
+    for (const Place& place : PlaceTable()) {
+        Combo1[0]->addItem(place.name);
+        Combo1[1]->addItem(place.latitude);
+        Combo1[2]->addItem(place.longitude);
+        Combo1[3]->addItem(place.timeZone);
+    }
+    for (int i = 0; i < Combo1[0]->count(); ++i)
+        Combo1[0]->setItemText(i, Q(ShownPlaceName(S(Combo1[0]->itemText(i)))));
+    Combo1[0]->setCurrentIndex(0);
+    Combo1_Click();  // selecting an entry is a pick
+}
+
+void Form1::Combo1_Click() {
+    setMousePointer(kPointerBusy);
+    int picked = Combo1[0]->currentIndex();
+    for (int i = 1; i <= 3; ++i) Text1[i]->setText(Combo1[i]->itemText(picked));
+    showTodayFromBoxes();
+    setMousePointer(kPointerDefault);
+}
+
+// --- the preview ---
+
+void Form1::Text1_Change(int) { showTodayFromBoxes(); }
+
+void Form1::Option1_Click(int) { showTodayFromBoxes(); }
+
+void Form1::Label2_Click() {
+    setMousePointer(kPointerBusy);
+    showTodayFromBoxes();
+    setMousePointer(kPointerDefault);
+}
+
+void Form1::Label2_MouseMove() {
+    QDate today = desk_.now().date();
+    Label2->setToolTip(Q(PreviewToolTip(S(Combo1[0]->currentText()), today.month(), today.day())));
+}
+
+void Form1::Text1_GotFocus(int index) {
+    QLineEdit* box = Text1[index];
+    int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    box->setSelection(start, int(box->text().size()));
+}
+
+void Form1::showTodayFromBoxes() {
+    ShowTodayTimes(engine::LeadingNumber(S(Text1[1]->text())),
+                   engine::LeadingNumber(S(Text1[2]->text())),
+                   engine::LeadingNumber(S(Text1[3]->text())));
+}
+
+int Form1::TodayDayNo() {
+    QDate today = desk_.now().date();
+    return engine::LeapDayNo(today.month(), today.day());
+}
+
+void Form1::ShowTodayTimes(double latitude, double longitude, double timeZone) {
+    setMousePointer(kPointerBusy);
+    Latitude = latitude;
+    Longitude = longitude;
+    TimeZone = timeZone;
+    AsrFactor = Option1[0]->isChecked() ? 1 : 2;
+    const int today = TodayDayNo();
+    // Every day is computed, also after today's has been shown.
+    engine::ComputeYear(Latitude, Longitude, TimeZone, AsrFactor, [&](const engine::DayEvents& day) {
+        std::string line = engine::BuildDayLine(day);
+        if (day.dayNo == today) FillPreview(line);
+    });
+    desk_.beep();
+    setMousePointer(kPointerDefault);
+}
+
+void Form1::FillPreview(std::string dayLine) {
+    previewText_ = Q(PreviewLines(std::move(dayLine)));
+    QString shown = previewText_;
+    Text2->setPlainText(shown.replace("\r\n", "\n"));
+    QDate today = desk_.now().date();
+    Label2->setText(Q(PreviewCaption(S(Combo1[0]->currentText()), today.month(), today.day())));
+    fitLabel2();
+}
+
+// A long place name wraps the heading past its two lines: it then takes the room up to the
+// create button, and after that grows upwards, keeping clear of the preview box.
+void Form1::fitLabel2() {
+    const QRect box = Twips(210, 5675, 2055, 495);
+    const int bottom = Text2->geometry().top() - 1;
+    QRect rect = box;
+    rect.setBottom(std::min(box.bottom(), bottom));
+    int needed = Label2->heightForWidth(rect.width());
+    if (needed > rect.height()) {
+        rect.setRight(Command1[1]->geometry().left() - 3);
+        needed = Label2->heightForWidth(rect.width());
+    }
+    if (needed > rect.height()) rect.setTop(bottom - needed + 1);
+    Label2->setGeometry(rect);
+}
+
+// --- the sources of coordinates ---
+
+void Form1::Command3_Click() {
+    Form2 map(desk_, Text1[1], Text1[2], this);
+    map.exec();
+}
+
+int Form1::ShellOpen(const QString& target, const QString& parameters) {
+    setMousePointer(kPointerBusy);
+    int result = desk_.shellOpen(target, parameters);
+    setMousePointer(kPointerDefault);
+    return result;
+}
+
+void Form1::Command4_Click() {
+    desk_.setClipboardText(GazetteerAddress);
+    QString question = "Velstra will now try to open the site " + GazetteerAddress + "\r\r" +
+                       "If the site fails to open, launch your Web browser and paste this address "
+                       "in the address field by pressing Ctrl-V (the address has been copied on "
+                       "Windows clipboard)";
+    if (desk_.messageBox(question, desktop::mb::OkCancel, QString()) != desktop::answer::Ok) return;
+    int result = ShellOpen(GazetteerAddress, QString());
+    if (result == desktop::shell::NoAssociation)
+        desk_.messageBox("Error opening internet site.", desktop::mb::OkOnly, QString());
+    else if (result == desktop::shell::AccessDenied)
+        desk_.messageBox("Access denied", desktop::mb::OkOnly, QString());
+}
+
+// --- the create command ---
+
+void Form1::Command1_Click(int) {
+    QString city = Combo1[0]->currentText();
+    if (!city.isEmpty()) city[0] = city[0].toUpper();
+    Latitude = engine::LeadingNumber(S(Text1[1]->text()));
+    Longitude = engine::LeadingNumber(S(Text1[2]->text()));
+    TimeZone = engine::LeadingNumber(S(Text1[3]->text()));
+    const std::string fileBox = S(Text1[4]->text());
+    const std::string outputFile = OutputFilePath(S(desk_.programFolder()), fileBox);
+    OutputFile = Q(outputFile);
+
+    int empty = 0;
+    for (int i = 1; i <= 3; ++i)
+        if (Text1[i]->text().isEmpty()) ++empty;
+    if (empty != 0) {
+        desk_.messageBox(kFillAllBoxes, desktop::mb::OkOnly, QString());
+        return;
+    }
+
+    QString confirmation = Q(ConfirmationText(S(city), Latitude, Longitude, TimeZone, outputFile));
+    if (desk_.messageBox(confirmation, desktop::mb::YesNo + desktop::mb::Information, kVerifyTitle) !=
+        desktop::answer::Yes)
+        return;
+
+    // Ask about the very file that will be written; a name that cannot be a file is refused.
+    if (auto problem = OutputFileProblem(outputFile, fileBox)) {
+        desk_.messageBox(Q(WriteFailureMessage(outputFile, *problem)),
+                         desktop::mb::OkOnly + desktop::mb::Critical, QString());
+        return;
+    }
+    if (OutputFileExists(outputFile) &&
+        desk_.messageBox(Q(OverwriteQuestion(outputFile)),
+                         desktop::mb::YesNo + desktop::mb::Exclamation, kOverwriteTitle) !=
+            desktop::answer::Yes)
+        return;
+
+    if (!writeTimesFile(S(city))) return;
+
+    desk_.beep();
+    desk_.messageBox(Q(CompletionMessage(fileBox)), desktop::mb::OkOnly, QString());
+    setMousePointer(kPointerDefault);
+    desk_.startCommandLine("NOTEPAD  " + OutputFile, desktop::show::Normal);
+}
+
+// Writes the whole file beside the old one and puts it in place only when complete,
+// so a failure leaves any earlier file as it was.
+bool Form1::writeTimesFile(const std::string& cityText) {
+    double rawAngle = 0;
+    double bearing = 0;
+    engine::CalcQibla(Latitude, Longitude, rawAngle, bearing);
+    setMousePointer(kPointerBusy);
+
+    engine::AtomicTextFile file;
+    std::string error;
+    if (!file.open(S(OutputFile), error)) {
+        reportWriteFailure(error);
+        return false;
+    }
+    std::unique_ptr<engine::LineSink> wrapped = wrapSink_ ? wrapSink_(file) : nullptr;
+    engine::LineSink& sink = wrapped ? *wrapped : file;
+
+    const QDateTime now = desk_.now();
+    engine::HeaderValues header;
+    header.cityText = cityText;
+    header.qiblaBearing = bearing;
+    header.latitude = Latitude;
+    header.longitude = Longitude;
+    header.timeZone = TimeZone;
+    header.createdDate = engine::DayMonthYear(now.date().day(), now.date().month(), now.date().year());
+    header.createdTime = engine::LongTime(now.time().msecsSinceStartOfDay() / 1000);
+    AsrFactor = Option1[0]->isChecked() ? 1 : 2;
+    header.asrFactor = AsrFactor;
+
+    bool written = true;
+    for (const std::string& line : engine::CalculatorHeaderLines(header))
+        if (written) written = sink.writeLine(line);
+    if (written) written = engine::WriteYearLines(sink, Latitude, Longitude, TimeZone, AsrFactor);
+    if (!written) {
+        file.abort();
+        reportWriteFailure("Writing to the disk failed part way (the disk may be full).");
+        return false;
+    }
+    if (!file.commit(error)) {
+        reportWriteFailure(error);
+        return false;
+    }
+    return true;
+}
+
+void Form1::reportWriteFailure(const std::string& reason) {
+    setMousePointer(kPointerDefault);
+    desk_.messageBox(Q(WriteFailureMessage(S(OutputFile), reason)),
+                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
+}
+
+// Enter presses the focused button, or else the window's default one.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : Command1[1])->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace calculator

@@ -1,0 +1,180 @@
+#include "tests/calculator/form1_fixture.h"
+
+#include "engine/times_header.h"
+#include "engine/year_writer.h"
+
+namespace calculator {
+namespace {
+
+using desktop::answer::No;
+using desktop::answer::Yes;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+TEST_F(Form1Test, AnEmptyNumberBoxIsTheOneMessage) {
+    form->Text1[1]->clear();
+    form->Text1[3]->clear();
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "Please fill the information in all text boxes.");
+    EXPECT_EQ(desk.messageBoxes[0].style, 0);
+    EXPECT_EQ(desk.messageBoxes[0].title, "");  // the program's title
+    EXPECT_TRUE(folderEntries().isEmpty());
+    EXPECT_TRUE(desk.commandLines.empty());
+}
+
+TEST_F(Form1Test, ABoxOfBlanksCountsAsFilled) {
+    form->Text1[3]->setText("  ");
+    desk.answers = {No};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].title, "Verify entered information");
+    EXPECT_EQ(form->TimeZone, 0);
+}
+
+TEST_F(Form1Test, TheConfirmationShowsEveryValueInPrintForm) {
+    enterPlace("hyderabad, India", "0.5", "78.48", "5.5");
+    desk.answers = {No};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text,
+              "City\t\tHyderabad, India\r"
+              "Latitude\t\t .5\r"
+              "Longitude\t\t 78.48\r"
+              "Timezone\t\tGMT +  5.5 hrs\r"
+              "Filename\t\t" + path("AzaanTimes.dat") + "\r"
+              "\r"
+              "Do you want to proceed?");
+    EXPECT_EQ(desk.messageBoxes[0].style, 68);
+    EXPECT_EQ(desk.messageBoxes[0].title, "Verify entered information");
+
+    enterPlace("x", "-12abc", "-.25", "-5");
+    create();
+    EXPECT_TRUE(desk.messageBoxes.back().text.contains("Latitude\t\t-12\rLongitude\t\t-.25\r"
+                                                       "Timezone\t\tGMT + -5 hrs\r"));
+}
+
+TEST_F(Form1Test, NoAtEitherQuestionWritesNothing) {
+    desk.answers = {No};
+    create();
+    EXPECT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(folderEntries().isEmpty());
+    EXPECT_EQ(form->MousePointer(), 0);
+
+    writeFile(path("AzaanTimes.dat"), "old times\r\n");
+    desk.answers = {Yes, No};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 3u);
+    EXPECT_EQ(desk.messageBoxes[2].text, "The file " + path("AzaanTimes.dat") +
+                                             " already exists.\r\rDo you want to over-write?");
+    EXPECT_EQ(desk.messageBoxes[2].style, 52);
+    EXPECT_EQ(desk.messageBoxes[2].title, "Velstra");
+    EXPECT_EQ(readFile(path("AzaanTimes.dat")), "old times\r\n");
+    EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
+    EXPECT_TRUE(desk.commandLines.empty());
+    EXPECT_EQ(form->MousePointer(), 0);
+}
+
+TEST_F(Form1Test, OverwriteIsAskedOnlyWhenTheFileExistsAndThenReplacesIt) {
+    desk.answers = {Yes};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 2u);  // confirmation, completion
+    EXPECT_EQ(desk.messageBoxes[1].text.left(17), "Prayer times calc");
+
+    writeFile(path("AzaanTimes.dat"), "old times\r\n");
+    desk.messageBoxes.clear();
+    desk.answers = {Yes, Yes};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 3u);
+    EXPECT_EQ(desk.messageBoxes[1].title, "Velstra");
+    EXPECT_EQ(Lines(readFile(path("AzaanTimes.dat"))).size(), 385u);
+    EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
+}
+
+// The whole file but its creation line against the file the engine's fixture holds for Abha.
+TEST_F(Form1Test, WritesTheTimesFileOfAPlace) {
+    desk.clock = QDateTime(QDate(2026, 12, 8), QTime(23, 50, 11));
+    desk.answers = {Yes};
+    create();
+    const std::vector<std::string> written = Lines(readFile(path("AzaanTimes.dat")));
+    ASSERT_EQ(written.size(), 385u);
+    EXPECT_EQ(written[0], "Abha");
+    EXPECT_EQ(written[4], " 18.233        42.517        3");
+    EXPECT_EQ(written[5], "# File created on: 08 Dec 2026   11:50:11 PM");
+    EXPECT_EQ(written[6], "# Asr times correspond to  1-shadow-length criteria");
+    EXPECT_EQ(written[12].substr(0, 10), " 1, Jan 1,");
+    EXPECT_EQ(written[377].substr(0, 14), " 366, Dec 31,#");
+    const std::string bytes = readFile(path("AzaanTimes.dat"));
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+
+    const QString fixture = QString(SUITE_TEST_DATA) + "/AzaanTimes_abha.dat";
+    std::vector<std::string> expected;
+    if (QFile::exists(fixture)) {
+        expected = Lines(readFile(fixture));
+    } else {
+        engine::StringLineSink sink;
+        engine::WriteYearLines(sink, 18.233, 42.517, 3, 1);
+        expected = Lines(sink.text());
+        expected.insert(expected.begin(), written.begin(), written.begin() + 12);
+    }
+    ASSERT_EQ(expected.size(), written.size());
+    for (std::size_t i = 0; i < written.size(); ++i)
+        if (i != 5) {
+            EXPECT_EQ(written[i], expected[i]) << "line " << i + 1;
+        }
+}
+
+TEST_F(Form1Test, TheNameLosesItsCommaAndTheAsrChoiceIsWritten) {
+    form->Combo1[0]->setCurrentIndex(76);
+    emit form->Combo1[0]->activated(76);
+    QTest::mouseClick(form->Option1[1], Qt::LeftButton);
+    desk.answers = {Yes};
+    create();
+    const std::vector<std::string> written = Lines(readFile(path("AzaanTimes.dat")));
+    ASSERT_EQ(written.size(), 385u);
+    EXPECT_EQ(written[0], "Hyderabad- India");
+    EXPECT_EQ(written[4], " 17.38         78.48         5.5");
+    EXPECT_EQ(written[6], "# Asr times correspond to  2-shadow-length criteria");
+    EXPECT_EQ(form->AsrFactor, 2);
+}
+
+TEST_F(Form1Test, TheEndBeepsReportsAndOpensTheFileInTheTextViewer) {
+    desk.folder = desk.folder + "/with blanks in it";
+    ASSERT_TRUE(QDir().mkpath(desk.folder));
+    std::vector<int> pointerDuringMessage;
+    desk.duringMessageBox = [&](const testing_support::MessageBoxCall&) {
+        pointerDuringMessage.push_back(form->MousePointer());
+    };
+    const int beeps = desk.beeps;
+    desk.answers = {Yes};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 2u);
+    EXPECT_EQ(desk.messageBoxes[1].text,
+              "Prayer times calculated and written to the file\r\rAzaanTimes.dat");
+    EXPECT_EQ(desk.messageBoxes[1].style, 0);
+    EXPECT_EQ(desk.messageBoxes[1].title, "");
+    EXPECT_EQ(pointerDuringMessage, (std::vector<int>{0, 11}));
+    EXPECT_EQ(desk.beeps, beeps + 1);
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].line, "NOTEPAD  " + desk.folder + "/AzaanTimes.dat");
+    EXPECT_EQ(desk.commandLines[0].showState, 1);
+    EXPECT_EQ(form->MousePointer(), 0);
+    EXPECT_EQ(form->OutputFile, desk.folder + "/AzaanTimes.dat");
+}
+
+TEST_F(Form1Test, EnterPressesCreate) {
+    desk.answers = {No};
+    QTest::keyClick(form->Text1[2], Qt::Key_Return);
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].title, "Verify entered information");
+}
+
+}  // namespace
+}  // namespace calculator
