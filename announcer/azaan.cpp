@@ -1,0 +1,588 @@
+#include "announcer/azaan.h"
+
+#include "announcer/core/call_to_prayer.h"
+#include "announcer/core/day_display.h"
+#include "announcer/core/daylight_saving.h"
+#include "announcer/core/log_book.h"
+#include "announcer/core/place_captions.h"
+#include "announcer/core/settings_file.h"
+#include "announcer/frm_splash.h"
+#include "announcer/modify.h"
+#include "announcer/schedule_reports.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const QString ProductName = QStringLiteral("Kelvora");
+const QString WindowTitle = QStringLiteral("Kelvora - v3.2");
+
+constexpr int WideTwips = 6500;
+constexpr int NarrowTwips = 3000;
+constexpr int ClientHeightTwips = 3795;
+constexpr int RowTopTwips = 780;
+constexpr int RowStepTwips = 285;
+
+constexpr int NeedleStartX = 4560;
+constexpr int NeedleStartY = 1020;
+
+// Text colours of the day display.
+const QColor NextColour(192, 64, 0);
+const QColor CurrentColour(0, 128, 0);
+const QColor MarkerColour(192, 0, 0);
+
+int Px(int twips) { return twips / 15; }
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);  // file texts are shown as they stand, never as markup
+    label->setGeometry(where);
+    return label;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+// The program's icon; a drawn crescent stands in when the pictures are missing.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"}) {
+        QPixmap picture(QString::fromLatin1(name));
+        if (!picture.isNull()) icon.addPixmap(picture);
+    }
+    if (!icon.isNull()) return icon;
+    QPixmap drawn(32, 32);
+    drawn.fill(Qt::transparent);
+    QPainter p(&drawn);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 128, 0));
+    p.drawEllipse(2, 2, 28, 28);
+    p.setBrush(Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.drawEllipse(10, 0, 26, 26);
+    return QIcon(drawn);
+}
+
+// Screen texts come from std::string in UTF-8.
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+announcer::CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
+
+int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 1000; }
+
+}  // namespace
+
+Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), desk_(desk) {
+    setWindowTitle(QStringLiteral("Prayer times"));  // the design title: the instance test never finds us
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    buildControls();
+    buildMenu();
+
+    TrayIcon = ProgramIcon();
+    setWindowIcon(TrayIcon);
+    MediaPlayer1 = desk_.createMediaPlayer();
+
+    // Both timers run from the moment the window is loaded.
+    Timer1.setInterval(announcer::TimerIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, &Azaan::Timer1_Timer);
+    Timer1.start();
+    Timer2.setSingleShot(true);
+    Timer2.setInterval(1500);
+    connect(&Timer2, &QTimer::timeout, this, &Azaan::Timer2_Timer);
+    Timer2.start();
+}
+
+Azaan::~Azaan() {
+    delete splash_.data();
+    delete mnuFile;
+}
+
+void Azaan::buildControls() {
+    Background = new FormBackground(this);
+    Background->onMouseMove = [this] { Form_MouseMove(); };
+    setCentralWidget(Background);
+    QWidget* w = Background;
+
+    Label1 = MakeLabel(w, QString(), Twips(120, 90, 2760, 660));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);  // a long city name takes the date to the third line
+    QFont heading = font();
+    heading.setBold(true);
+    Label1->setFont(heading);
+
+    const char* names[6] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
+    for (int i = 0; i < 6; ++i)
+        Label7[i] = MakeLabel(w, QString::fromLatin1(names[i]),
+                              Twips(120, RowTopTwips + RowStepTwips * i, 900, 255));
+    auto timeLabel = [&](int row) {
+        return MakeLabel(w, QString(), Twips(1020, RowTopTwips + RowStepTwips * row, 870, 255));
+    };
+    Label2 = timeLabel(0);
+    Label7[6] = timeLabel(1);
+    Label3 = timeLabel(2);
+    Label4 = timeLabel(3);
+    Label5 = timeLabel(4);
+    Label6 = timeLabel(5);
+    Label8 = MakeLabel(w, QString(), Twips(1890, RowTopTwips, 1080, 255));
+    SetTextColour(Label8, MarkerColour);
+
+    Check1 = new QCheckBox(QStringLiteral("Play azaan at prayer time"), w);
+    Check1->setGeometry(Twips(120, 2580, 2760, 255));
+    Check1->setChecked(true);
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+
+    MakeLabel(w, QStringLiteral("DST (hrs):"), Twips(120, 2925, 840, 255));
+    Text1 = new QLineEdit(w);
+    Text1->setGeometry(Twips(960, 2880, 600, 315));
+    Text1->setToolTip(QStringLiteral("Daylight saving: hours added to the times of the file"));
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+
+    MakeLabel(w, QStringLiteral("Vol:"), Twips(1665, 2925, 330, 255));
+    const char* volumes[3] = {"Volume = High", "Volume = Medium", "Volume = Low"};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = new QRadioButton(w);
+        Option1[i]->setGeometry(Twips(1995 + 300 * i, 2910, 285, 270));
+        Option1[i]->setToolTip(QString::fromLatin1(volumes[i]));
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option1_Click(i);
+        });
+    }
+
+    Command2 = new QPushButton(QStringLiteral("Stop"), w);
+    Command2->setGeometry(Twips(120, 3300, 900, 375));
+    Command2->setEnabled(false);
+    connect(Command2, &QPushButton::clicked, this, &Azaan::Command2_Click);
+
+    Command1 = new QPushButton(QStringLiteral("Close"), w);
+    Command1->setGeometry(Twips(1080, 3300, 900, 375));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Azaan::Command1_Click);
+
+    Command4 = new QPushButton(QStringLiteral("<<"), w);
+    Command4->setGeometry(Twips(2040, 3300, 840, 375));
+    connect(Command4, &QPushButton::clicked, this, &Azaan::Command4_Click);
+
+    // The wide half: the compass and the place.
+    Shape1 = {NeedleStartX - 720, NeedleStartY - 720, 1440, 1440};
+    Line2[0] = {NeedleStartX - 840.0, NeedleStartY, NeedleStartX + 840.0, NeedleStartY};
+    Line2[1] = {NeedleStartX, NeedleStartY - 840.0, NeedleStartX, NeedleStartY + 840.0};
+    Line1 = {NeedleStartX, NeedleStartY, NeedleStartX, NeedleStartY - 800.0};
+    Background->circles = {&Shape1};
+    Background->lines = {&Line2[0], &Line2[1]};
+    Background->needles = {&Line1};
+
+    Label10[4] = MakeLabel(w, QStringLiteral("Qiblah"), Twips(NeedleStartX - 600, 1890, 1200, 255));
+    Label10[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (int i = 0; i < 4; ++i) Label10[i] = MakeLabel(w, QString(), Twips(3240, 2160 + 270 * i, 3150, 255));
+
+    Command3 = new QPushButton(QStringLiteral("Prayer Times For Another City"), w);
+    Command3->setGeometry(Twips(3240, 3300, 3120, 375));
+    connect(Command3, &QPushButton::clicked, this, &Azaan::Command3_Click);
+
+    setFixedSize(Px(WideTwips), Px(ClientHeightTwips));
+}
+
+void Azaan::buildMenu() {
+    mnuFile = new QMenu(QStringLiteral("File"));
+    auto item = [this](const char* caption, void (Azaan::*handler)()) {
+        QAction* a = mnuFile->addAction(QString::fromLatin1(caption));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    mnuAbout = item("About ...", &Azaan::mnuAbout_Click);
+    line3 = mnuFile->addSeparator();
+    mnuQandor = item("Daily Schedule", &Azaan::mnuQandor_Click);
+    mnuQandorW = item("Weekly Schedule", &Azaan::mnuQandorW_Click);
+    mnuModify = item("Fine-tune...", &Azaan::mnuModify_Click);
+    line66 = mnuFile->addSeparator();
+    mnuFolder = item("Folder", &Azaan::mnuFolder_Click);
+    line6 = mnuFile->addSeparator();
+    mnuPlayAzaan = mnuFile->addMenu(QStringLiteral("Play Azaan"));
+    mnuAzaanFajr = mnuPlayAzaan->addAction(QStringLiteral("Fajr Azaan"));
+    connect(mnuAzaanFajr, &QAction::triggered, this, &Azaan::mnuAzaanFajr_Click);
+    mnuAzaanOther = mnuPlayAzaan->addAction(QStringLiteral("Other Azaan"));
+    connect(mnuAzaanOther, &QAction::triggered, this, &Azaan::mnuAzaanOther_Click);
+    mnuAzaanStop = mnuPlayAzaan->addAction(QStringLiteral("Stop Azaan"));
+    connect(mnuAzaanStop, &QAction::triggered, this, &Azaan::mnuAzaanStop_Click);
+    line7 = mnuFile->addSeparator();
+    mnuViewLog = item("Log book", &Azaan::mnuViewLog_Click);
+    mnuHelp = item("Help...", &Azaan::mnuHelp_Click);
+    line4 = mnuFile->addSeparator();
+    mnuShow = item("Show window", &Azaan::mnuShow_Click);
+    mnuHide = item("Close window", &Azaan::mnuHide_Click);
+    line5 = mnuFile->addSeparator();
+    mnuExit = item("Exit", &Azaan::mnuExit_Click);
+
+    // One menu: the window's menu bar and the tray's pop-up.
+    menuBar()->addMenu(mnuFile);
+    setFixedHeight(Px(ClientHeightTwips) + menuBar()->sizeHint().height());
+}
+
+QString Azaan::CityName() const { return Q(Record.cityName); }
+QString Azaan::ProgramFolder() const { return desk_.programFolder(); }
+std::string Azaan::folderPath() const { return desk_.programFolder().toStdString(); }
+
+// ---------------------------------------------------------------- start-up
+
+bool Azaan::Form_Load() {
+    // 1. One instance: a second start says so and ends, touching nothing.
+    if (desk_.findWindow(WindowTitle)) {
+        Timer1.stop();
+        Timer2.stop();
+        desk_.messageBox(QStringLiteral("An instance of Kelvora is already running."), desktop::mb::OkOnly,
+                         ProductName);
+        return false;
+    }
+    // 2. The temp folder for the schedules.
+    TempPath = desk_.tempPath();
+    // 3. The tray icon; the program goes on without one when it cannot be added.
+    desk_.addTrayIcon(TrayIcon, ProductName, [this](desktop::TrayEvent e) { TrayIcon_MouseMove(e); });
+    if (!desk_.trayAvailable()) Timer2.stop();  // no tray to come back from: stay in sight
+    // 4. The title, which also makes this instance findable.
+    setWindowTitle(WindowTitle);
+    desk_.claimWindowTitle(WindowTitle);
+    // 5. 300 twips above the centre of the screen.
+    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = s->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2 - Px(300));
+    }
+    // 6. The play flag follows the box, which still stands at its design state.
+    PlayAzaanFlag = Check1->isChecked() ? 1 : 0;
+    // 7. Today's record, with its message when the file is missing or damaged.
+    CalcAzaan();
+    // 8. Read again, silently, and 9. shift once.
+    const QDate today = desk_.now().date();
+    TodayNo = announcer::TodayNo(today.month(), today.day());
+    const auto reading = announcer::ReadTodayRecordAt(folderPath() + "/" + announcer::TimesFileName, TodayNo, Record);
+    if (reading.outcome != announcer::RecordOutcome::Missing) TodayTimes = Record.times;
+    ApplyDST();
+    // 10. The needle, 11. the texts, 12. the day.
+    turnNeedle();
+    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    UpdateTimes();
+    return true;
+}
+
+bool Azaan::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void Azaan::Form_Activate() {
+    const announcer::SettingsReading s = announcer::ReadSettingsFile(folderPath());
+    if (!s.fileRead) return;
+    // Hours, play box, volume: each change runs its control's own handler.
+    if (s.hoursText && Text1->text() != Q(*s.hoursText)) Text1->setText(Q(*s.hoursText));
+    if (s.playTicked) Check1->setChecked(*s.playTicked);
+    if (s.volumeIndex && *s.volumeIndex >= 0 && *s.volumeIndex < 3) Option1[*s.volumeIndex]->setChecked(true);
+}
+
+void Azaan::Form_MouseMove() { Timer2.stop(); }
+
+void Azaan::Timer2_Timer() {
+    Timer2.stop();
+    if (desk_.trayAvailable()) hide();
+}
+
+void Azaan::closeEvent(QCloseEvent* e) {
+    int cancel = 0;
+    Form_Unload(cancel);
+    if (cancel) e->ignore();
+    else e->accept();
+}
+
+void Azaan::Form_Unload(int& Cancel) {
+    // Closing only puts the program away; "Exit" ends it.
+    Cancel = 1;
+    hideMainWindow();
+}
+
+void Azaan::keyPressEvent(QKeyEvent* e) {
+    // "Close" is the default and the cancel button; a focused button takes Enter itself.
+    switch (e->key()) {
+        case Qt::Key_Escape: Command1->click(); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && isAncestorOf(b)) b->click();
+            else Command1->click();
+            return;
+        default: QMainWindow::keyPressEvent(e);
+    }
+}
+
+void Azaan::TrayIcon_MouseMove(desktop::TrayEvent event) {
+    if (ended_) return;
+    switch (event) {
+        case desktop::TrayEvent::LeftRelease: showMainWindow(); break;
+        case desktop::TrayEvent::RightRelease: {
+            const bool shown = isVisible() && !isMinimized();
+            mnuShow->setVisible(!shown);
+            mnuHide->setVisible(shown);
+            desk_.popupMenu(mnuFile);
+            break;
+        }
+    }
+}
+
+void Azaan::mnuExit_Click() {
+    ended_ = true;
+    Timer1.stop();
+    Timer2.stop();
+    desk_.deleteTrayIcon();
+    QCoreApplication::processEvents();
+    // Open windows (the About box, the editor) simply vanish with the program.
+    for (QWidget* top : QApplication::topLevelWidgets()) top->hide();
+    QCoreApplication::quit();
+}
+
+void Azaan::showMainWindow() {
+    if (isMinimized()) showNormal();
+    else show();
+    raise();
+    activateWindow();
+}
+
+void Azaan::hideMainWindow() {
+    if (desk_.trayAvailable()) hide();
+    else showMinimized();
+}
+
+// ---------------------------------------------------------------- today's record
+
+void Azaan::CalcAzaan() {
+    const QDate today = desk_.now().date();
+    TodayNo = announcer::TodayNo(today.month(), today.day());
+    const auto reading = announcer::ReadTodayRecordAt(folderPath() + "/" + announcer::TimesFileName, TodayNo, Record);
+    const bool opened = reading.outcome != announcer::RecordOutcome::Missing;
+    if (opened) {
+        TodayTimes = Record.times;  // freshly read, so the hours are added once
+        ApplyDST();
+        writePlaceCaptions();
+    }
+    if (reading.outcome != announcer::RecordOutcome::Found && !messageOpen_) {
+        // The message runs its own event loop: ticks that fall due meanwhile wait it out.
+        messageOpen_ = true;
+        const int answer = desk_.messageBox(
+            QStringLiteral("Azaan times data file not found or damaged.\r"
+                           "Please run the program Velstra.exe to recreate it.\r\r"
+                           "Would you like to run it now?"),
+            desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
+        messageOpen_ = false;
+        if (answer == desktop::answer::Yes && !desk_.startCommandLine(QStringLiteral("velstra"), desktop::show::Normal))
+            return;
+        close();
+    }
+    if (!opened) return;
+    turnNeedle();
+    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+}
+
+void Azaan::ApplyDST() {
+    if (!announcer::ApplyDST(TodayTimes, Text1->text().toStdString())) return;
+    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    Label7[6]->setText(Q(TodayTimeTexts[announcer::SunriseTime]));
+}
+
+void Azaan::writePlaceCaptions() {
+    const announcer::PlaceCaptions c =
+        announcer::MakePlaceCaptions(Record.cityName, Record.latitude, Record.longitude, Record.timeZone);
+    Label10[0]->setText(Q(c.city));
+    Label10[1]->setText(Q(c.latitude));
+    Label10[2]->setText(Q(c.longitude));
+    Label10[3]->setText(Q(c.timeZone));
+    Label10[4]->setText(Q(c.qiblah));
+}
+
+void Azaan::turnNeedle() {
+    const announcer::NeedleEnd end = announcer::QiblahNeedleEnd(Line1.X1, Line1.Y1, Record.qiblahDirection);
+    Line1.X2 = end.x2;
+    Line1.Y2 = end.y2;
+    Background->update();
+}
+
+// ---------------------------------------------------------------- day display
+
+void Azaan::UpdateTimes() {
+    const QDateTime now = desk_.now();
+    const announcer::DayDisplay d = announcer::ChooseDayDisplay(SecondsOfDay(now), TodayTimes);
+    auto labelOf = [this](announcer::TimeLabel l) -> QLabel* {
+        switch (l) {
+            case announcer::TimeLabel::Label2: return Label2;
+            case announcer::TimeLabel::Label3: return Label3;
+            case announcer::TimeLabel::Label4: return Label4;
+            case announcer::TimeLabel::Label5: return Label5;
+            case announcer::TimeLabel::Label6: return Label6;
+            case announcer::TimeLabel::None: break;
+        }
+        return nullptr;
+    };
+    const QColor normal = QApplication::palette().color(QPalette::ButtonText);
+    for (QLabel* l : {Label2, Label3, Label4, Label5, Label6}) SetTextColour(l, normal);
+    if (QLabel* next = labelOf(d.next)) SetTextColour(next, NextColour);
+    if (QLabel* current = labelOf(d.current)) SetTextColour(current, CurrentColour);
+    Label8->setText(Q(d.markerCaption));
+    if (QLabel* beside = labelOf(d.markerBeside)) Label8->move(Label8->x(), beside->y());
+
+    // The heading's carriage returns are its line breaks.
+    Label1->setText(Q(announcer::DayHeading(Record.cityName, Civil(now.date()))).replace(QChar('\r'), QChar('\n')));
+    Label2->setText(Q(TodayTimeTexts[announcer::FajrTime]));
+    Label3->setText(Q(TodayTimeTexts[announcer::ZuhrTime]));
+    Label4->setText(Q(TodayTimeTexts[announcer::AsrTime]));
+    Label5->setText(Q(TodayTimeTexts[announcer::MaghribTime]));
+    Label6->setText(Q(TodayTimeTexts[announcer::IshaTime]));
+}
+
+// ---------------------------------------------------------------- settings
+
+void Azaan::UpdateDST() {
+    announcer::SettingsControls c;
+    c.hoursText = Text1->text().toStdString();
+    c.playTicked = Check1->isChecked();
+    for (int i = 0; i < 3; ++i)
+        if (Option1[i]->isChecked()) c.volumeIndex = i;
+    announcer::WriteSettingsFile(folderPath(), c);  // a failed write waits for the next tick
+}
+
+void Azaan::Text1_Change() {
+    ApplyDST();
+    CalcAzaan();
+    UpdateTimes();
+}
+
+void Azaan::Check1_Click() { PlayAzaanFlag = Check1->isChecked() ? 1 : 0; }
+
+void Azaan::Option1_Click(int Index) {
+    static constexpr int Attenuation[3] = {0, -1500, -2500};
+    if (Index < 0 || Index > 2) return;
+    AzaanVolume = Attenuation[Index];
+    MediaPlayer1->setVolume(AzaanVolume);
+}
+
+// ---------------------------------------------------------------- the tick
+
+void Azaan::Timer1_Timer() {
+    if (messageOpen_ || ended_) return;
+    UpdateDST();
+    if (MediaPlayer1->playState() == 0) Command2->setEnabled(false);
+    CalcAzaan();
+
+    const QDateTime now = desk_.now();
+    const int nowSeconds = SecondsOfDay(now);
+    const double tickMinutes = announcer::TickMinutes(Timer1.interval());
+    const announcer::StartTest test =
+        announcer::RunStartTest(nowSeconds, TodayTimes, AzaanJustPlayed, PlayAzaanFlag, tickMinutes);
+    if (test.start) {
+        Command2->setEnabled(true);
+        MediaPlayer1->setFileName(ProgramFolder() + "/" + Q(test.recording));
+        const announcer::CivilDate today = Civil(now.date());
+        announcer::AppendToLogBook(
+            folderPath(), today, nowSeconds,
+            announcer::LogLine(Record.cityName, today, nowSeconds, TodayTimeTexts, test.minutesApart, tickMinutes));
+    }
+    AzaanJustPlayed = test.azaanJustPlayed;
+    UpdateTimes();
+}
+
+void Azaan::Command2_Click() {
+    MediaPlayer1->stop();
+    MediaPlayer1->setFileName(QString());
+    Command2->setEnabled(false);
+}
+
+void Azaan::mnuAzaanFajr_Click() { MediaPlayer1->setFileName(ProgramFolder() + "/fajr.mp3"); }
+void Azaan::mnuAzaanOther_Click() { MediaPlayer1->setFileName(ProgramFolder() + "/other.mp3"); }
+void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
+
+// ---------------------------------------------------------------- commands
+
+void Azaan::Command1_Click() { hideMainWindow(); }
+
+void Azaan::Command3_Click() {
+    const int answer = desk_.messageBox(
+        QStringLiteral("Do you want to run Velstra program to calculate prayer times ?\r\r"
+                       "Note: After completing, click on the button '<<' to update the times on the screen."),
+        desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
+    if (answer == desktop::answer::Yes)
+        desk_.startCommandLine(ProgramFolder() + "/velstra", desktop::show::NormalNoFocus);
+    else if (answer == desktop::answer::No)
+        desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + announcer::TimesFileName,
+                               desktop::show::NormalNoFocus);
+}
+
+void Azaan::Command4_Click() {
+    if (Command4->text() == QLatin1String(">>")) {
+        setFixedWidth(Px(WideTwips));
+        Command4->setText(QStringLiteral("<<"));
+    } else if (Command4->text() == QLatin1String("<<")) {
+        setFixedWidth(Px(NarrowTwips));
+        Command4->setText(QStringLiteral(">>"));
+        CalcAzaan();
+        UpdateTimes();
+    }
+}
+
+void Azaan::mnuAbout_Click() {
+    // One About box: choosing it again while it is open shows that same box.
+    if (!splash_) splash_ = new frmSplash;
+    splash_->show();
+    splash_->raise();
+    splash_->activateWindow();
+}
+
+void Azaan::mnuQandor_Click() { WriteScheduleReport(*this, announcer::ScheduleKind::Daily); }
+void Azaan::mnuQandorW_Click() { WriteScheduleReport(*this, announcer::ScheduleKind::Weekly); }
+
+void Azaan::mnuModify_Click() {
+    // One editor: choosing it again while it is open only brings it forward.
+    if (!modify_) {
+        modify_ = new Modify(desk_, *this, this);
+        modify_->setAttribute(Qt::WA_DeleteOnClose);
+        modify_->Form_Load();
+    }
+    modify_->show();
+    modify_->raise();
+    modify_->activateWindow();
+}
+
+Modify* Azaan::ModifyWindow() const { return modify_; }
+
+int Azaan::ShellOpenItem(const QString& target, const QString& parameters) {
+    return desk_.shellOpen(target, parameters);
+}
+
+void Azaan::mnuFolder_Click() { ShellOpenItem(ProgramFolder(), QString()); }
+
+void Azaan::mnuViewLog_Click() {
+    // The tick writes the log in lower case; the file system tells case apart.
+    desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + announcer::LogBookName, desktop::show::Maximized);
+}
+
+void Azaan::mnuHelp_Click() {
+    desk_.startCommandLine("notepad " + ProgramFolder() + "/ReadMe.txt", desktop::show::Normal);
+}
+
+void Azaan::mnuShow_Click() { showMainWindow(); }
+void Azaan::mnuHide_Click() { hideMainWindow(); }

@@ -1,0 +1,86 @@
+#include "announcer/frm_splash.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Positions are in twips; 15 twips make a pixel.
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+}  // namespace
+
+frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next "About ..." starts afresh
+    setWindowTitle(QString());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
+    setFixedSize(4530 / 15, 1935 / 15);
+
+    fraMainFrame = new QFrame(this);
+    fraMainFrame->setFrameShape(QFrame::Box);
+    fraMainFrame->setFrameShadow(QFrame::Sunken);
+    fraMainFrame->setGeometry(Twips(45, 0, 4410, 1800));
+
+    Label1 = new QLabel(QStringLiteral("Kelvora"), fraMainFrame);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setGeometry(Twips(330, 150, 3825, 735));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont title(QStringLiteral("Liberation Serif"));
+    title.setPointSizeF(32.25);
+    title.setBold(true);
+    title.setItalic(true);
+    Label1->setFont(title);
+
+    Label2 = new QLabel(QStringLiteral("First released: 2002"), fraMainFrame);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setGeometry(Twips(180, 1350, 4140, 255));
+    Label2->setAlignment(Qt::AlignCenter);
+    QFont note(QStringLiteral("Comic Neue"));
+    note.setPointSizeF(9);
+    Label2->setFont(note);
+
+    Command1 = new QPushButton(fraMainFrame);
+    Command1->setGeometry(Twips(2010, 1860, 1245, 405));
+    Command1->setFocusPolicy(Qt::NoFocus);
+    connect(Command1, &QPushButton::clicked, this, &frmSplash::Command1_Click);
+
+    // Not running until the box becomes active.
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+bool frmSplash::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QDialog::event(e);
+}
+
+void frmSplash::Form_Activate() {
+    Timer1.start(3000);
+}
+
+void frmSplash::Timer1_Timer() {
+    Timer1.stop();
+    close();
+}
+
+void frmSplash::Command1_Click() {
+    close();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) Command1->click();
+    else QDialog::keyPressEvent(e);
+}

@@ -1,0 +1,30 @@
+// The About box: the product name and the year of first release; it closes
+// itself three seconds after it becomes active, or at Esc.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class frmSplash : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSplash(QWidget* parent = nullptr);
+
+    QFrame* fraMainFrame;
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Command1;  // no caption, below the frame's edge: only Esc reaches it
+    QTimer Timer1;
+
+    void Form_Activate();
+    void Timer1_Timer();
+    void Command1_Click();
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Esc presses the cancel button
+};

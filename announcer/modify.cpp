@@ -1,0 +1,290 @@
+#include "announcer/modify.h"
+
+#include "announcer/azaan.h"
+#include "announcer/core/today_record.h"
+#include "engine/atomic_file.h"
+#include "engine/leading_number.h"
+#include "engine/times_file.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+int Px(int twips) { return twips / 15; }
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+void SetBold(QWidget* w) {
+    QFont f = w->font();
+    f.setBold(true);
+    w->setFont(f);
+}
+
+constexpr int WidthTwips = 5895;
+constexpr int HeightTwips = 5970;
+
+// The six rows of the grid, in the frame's twips: label, time box and button tops.
+constexpr std::array<int, 6> LabelTops = {315, 780, 1275, 1770, 2220, 2715};
+constexpr std::array<int, 6> BoxTops = {270, 765, 1230, 1710, 2190, 2670};
+constexpr std::array<int, 6> ButtonTops = {285, 735, 1230, 1725, 2220, 2670};
+const std::array<const char*, 6> PrayerNames = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
+
+const QString HelpText = QStringLiteral(
+    "Use this window to match the estimated prayer times with those of your locally observed times. \r\r"
+    "You may decrease or increase the prayer time using the < and > buttons. Times change in increments of "
+    "1 minute. \r\r"
+    "Daily times within that period will be scaled linearly to match the entered values. \r\r"
+    "Do not apply any Daylight Saving Time on these values. It is applied on the main screen. ");
+
+}  // namespace
+
+Modify::Modify(desktop::Desktop& desk, Azaan& main, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      desk_(desk),
+      main_(main) {
+    buildControls();
+}
+
+void Modify::buildControls() {
+    setWindowTitle(QStringLiteral("Fine-Tune Prayer Times"));
+    setFixedSize(Px(WidthTwips), Px(HeightTwips));
+    // The toolkit's usual 8-point sans, as the main window uses.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    Label1[8] = new QLabel(QStringLiteral("Note:"), this);
+    Label1[8]->move(Px(315), Px(45));
+    SetTextColour(Label1[8], QColor(192, 0, 0));
+
+    Label1[0] = new QLabel(
+        QStringLiteral("Following are the raw timings. Daylight Saving Time (if any) will be applied later on the "
+                       "main screen. You may correct the times to correspond to your particular location. Rest of "
+                       "the timings will be scaled proportionately."),
+        this);
+    Label1[0]->setWordWrap(true);
+    Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Down to the "City" label, and a little smaller, so that the stand-in font keeps to three lines.
+    QFont note = font;
+    note.setPointSizeF(7.5);
+    Label1[0]->setFont(note);
+    Label1[0]->setGeometry(Twips(315, 270, 5295, 990 - 270));
+
+    Label1[1] = new QLabel(QStringLiteral("City"), this);
+    Label1[1]->move(Px(360), Px(990));
+    SetTextColour(Label1[1], QColor(0, 128, 0));
+
+    Text1 = new QLineEdit(this);
+    Text1->setGeometry(Twips(360, 1260, 1545, 330));
+
+    Combo1 = new QComboBox(this);
+    for (const char* name : announcer::PeriodKindNames) Combo1->addItem(QString::fromLatin1(name));
+    Combo1->setGeometry(Px(360), Px(1710), Px(1545), Combo1->sizeHint().height());
+
+    List1[2] = new QListWidget(this);
+    List1[2]->setGeometry(Twips(360, 2160, 1545, 3180));
+    List1[0] = new QListWidget(this);
+    List1[0]->hide();
+
+    Picture1 = new QFrame(this);
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setGeometry(Twips(2160, 1440, 3300, 3300));
+
+    for (int row = 0; row < 6; ++row) {
+        const int c = row + 3;
+        QLabel* label = new QLabel(QString::fromLatin1(PrayerNames[static_cast<size_t>(row)]), Picture1);
+        SetBold(label);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(Twips(0, LabelTops[static_cast<size_t>(row)], 780, 255));
+        Label1[static_cast<size_t>(c - 1)] = label;
+
+        QLineEdit* box = new QLineEdit(Picture1);
+        box->setReadOnly(true);
+        box->setGeometry(Twips(900, BoxTops[static_cast<size_t>(row)], 1230, 330));
+        Text2[static_cast<size_t>(c)] = box;
+
+        for (int k = 2 * row; k <= 2 * row + 1; ++k) {
+            const bool down = k % 2 == 0;
+            QPushButton* b = new QPushButton(down ? QStringLiteral("<") : QStringLiteral(">"), Picture1);
+            SetBold(b);
+            b->setAutoDefault(false);
+            b->setGeometry(Twips(down ? 2160 : 2475, ButtonTops[static_cast<size_t>(row)], 330, 330));
+            connect(b, &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
+            Command3[static_cast<size_t>(k)] = b;
+        }
+    }
+
+    Command5 = new QPushButton(QStringLiteral("Help"), this);
+    Command5->setGeometry(Twips(2160, 5265, 1000, 450));
+    Command2 = new QPushButton(QStringLiteral("Close"), this);
+    Command2->setGeometry(Twips(3307, 5265, 1000, 450));
+    Command1 = new QPushButton(QStringLiteral("Save"), this);
+    Command1->setGeometry(Twips(4455, 5265, 1000, 450));
+    Command1->setDefault(true);
+    Command4 = new QPushButton(QStringLiteral("scale all"), this);
+    Command4->hide();
+    for (QPushButton* b : {Command5, Command2, Command4}) b->setAutoDefault(false);
+
+    connect(Combo1, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
+    connect(List1[2], &QListWidget::currentRowChanged, this, &Modify::List1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Modify::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Modify::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &Modify::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Modify::Command5_Click);
+}
+
+QString Modify::TimesFilePath() const { return desk_.programFolder() + "/" + announcer::TimesFileName; }
+
+void Modify::keyPressEvent(QKeyEvent* e) {
+    // Esc is Help (the cancel button), Enter is Save (the default button).
+    if (e->key() == Qt::Key_Escape) {
+        Command5->click();
+        return;
+    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------- opening and loading
+
+void Modify::Form_Load() {
+    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = s->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2 - Px(500));
+    }
+    Combo1->setCurrentIndex(static_cast<int>(announcer::PeriodKind::Monthly));
+    Combo1_Click();
+}
+
+void Modify::setEditable(bool editable) {
+    Command1->setEnabled(editable);
+    for (QPushButton* b : Command3) b->setEnabled(editable);
+}
+
+void Modify::showLoadFailure(bool missing) {
+    const QString what = missing ? QStringLiteral("Azaan times data file not found or cannot be read:")
+                                 : QStringLiteral("Azaan times data file is damaged (it does not hold a whole year "
+                                                  "of 366 days):");
+    desk_.messageBox(what + "\r" + TimesFilePath() + "\r\r" +
+                         "Please run the program Velstra to recreate it. Nothing can be saved until a whole "
+                         "year is loaded.",
+                     desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
+}
+
+void Modify::Combo1_Click() {
+    // Every choice reloads the file, so unsaved steps are lost.
+    engine::TimesFileData data;
+    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(TimesFilePath().toStdString(), data);
+    announcer::FineTuneYear year;
+    const bool whole = outcome == engine::ReadOutcome::Whole && year.load(data);
+    DayTimes = year;
+
+    List1[0]->clear();
+    {
+        const QSignalBlocker quiet(List1[2]);
+        List1[2]->clear();
+    }
+    for (QLineEdit* box : Text2)
+        if (box) box->clear();
+    setEditable(whole);
+    if (!whole) {
+        Text1->clear();
+        showLoadFailure(outcome == engine::ReadOutcome::Missing);
+        return;
+    }
+
+    Text1->setText(Q(DayTimes.cityLine()));
+    const auto kind = static_cast<announcer::PeriodKind>(Combo1->currentIndex());
+    {
+        const QSignalBlocker quiet(List1[2]);
+        for (int a : announcer::PeriodStarts(kind)) {
+            const announcer::FineTuneDay& day = DayTimes.day(a);
+            List1[2]->addItem(Q(day.date));
+            List1[0]->addItem(QString::number(day.dayNo));
+        }
+        List1[2]->setCurrentRow(-1);
+    }
+    List1[2]->setCurrentRow(0);  // shows the first anchor
+}
+
+int Modify::selectedAnchorRow() const {
+    const int position = List1[2]->currentRow();
+    if (position < 0 || position >= List1[0]->count()) return 0;
+    return static_cast<int>(engine::LeadingNumber(List1[0]->item(position)->text().toStdString()));
+}
+
+void Modify::List1_Click(int) {
+    const int d = selectedAnchorRow();
+    if (!DayTimes.loaded() || d < 1 || d > announcer::DaysInYear) return;
+    for (int c = 3; c <= 8; ++c) Text2[static_cast<size_t>(c)]->setText(Q(DayTimes.timeText(d, c - 3)));
+}
+
+// ---------------------------------------------------------------- editing
+
+void Modify::Command3_Click(int Index) {
+    const int d = selectedAnchorRow();
+    if (!DayTimes.loaded() || d < 1 || d > announcer::DaysInYear) return;
+    const int prayer = Index / 2;
+    DayTimes.stepMinutes(d, prayer, Index % 2 == 0 ? -1 : +1);
+    const int c = 3 + prayer;
+    Text2[static_cast<size_t>(c)]->setText(Q(DayTimes.timeText(d, prayer)));
+}
+
+void Modify::Command4_Click() {
+    std::vector<int> anchors;
+    for (int i = 0; i < List1[0]->count(); ++i)
+        anchors.push_back(static_cast<int>(engine::LeadingNumber(List1[0]->item(i)->text().toStdString())));
+    DayTimes.scaleAll(anchors);
+}
+
+void Modify::Command1_Click() {
+    if (!DayTimes.loaded()) return;  // nothing whole to save
+    Command4->click();
+
+    const QString path = TimesFilePath();
+    engine::AtomicTextFile file;
+    std::string error;
+    bool saved = file.open(path.toStdString(), error);
+    if (saved) {
+        for (const std::string& line : DayTimes.editorForm(Text1->text().toStdString()))
+            if (!file.writeLine(line)) break;
+        saved = file.commit(error);
+    }
+    if (!saved) {
+        desk_.messageBox("The prayer times could not be saved to\r" + path + "\r\rReason: " + Q(error) +
+                             "\r\rThe file was left as it was.",
+                         desktop::mb::OkOnly + desktop::mb::Critical, QString());
+        return;
+    }
+    desk_.messageBox(QStringLiteral("File successfully updated"), desktop::mb::OkOnly, QString());
+    // Two presses: one re-reads today's record, and the width ends as it was.
+    main_.Command4_Click();
+    main_.Command4_Click();
+    desk_.startCommandLine("notepad " + path, desktop::show::Normal);
+}
+
+void Modify::Command2_Click() { close(); }
+
+void Modify::Command5_Click() { desk_.messageBox(HelpText, desktop::mb::OkOnly, QString()); }

@@ -1,0 +1,68 @@
+// "Fine-Tune Prayer Times": walk the anchor days of a week, month or quarter,
+// move their times minute by minute, and save the re-interpolated year into
+// the times file of the program's folder.
+#pragma once
+
+#include "announcer/core/fine_tune.h"
+#include "announcer/core/period_starts.h"
+#include "desktop/desktop.h"
+
+#include <QWidget>
+
+#include <array>
+
+class Azaan;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class Modify : public QWidget {
+    Q_OBJECT
+public:
+    // main is the window whose "<<" a save presses to show the new times.
+    Modify(desktop::Desktop& desk, Azaan& main, QWidget* parent = nullptr);
+
+    // --- controls ---
+    std::array<QLabel*, 9> Label1{};       // 0 note, 1 "City", 2..7 the prayers, 8 "Note:"
+    QLineEdit* Text1;                      // the city line
+    QComboBox* Combo1;                     // Weekly, Monthly, Quarterly
+    std::array<QListWidget*, 3> List1{};   // 2 the anchor dates (seen), 0 their DayNo (hidden)
+    QFrame* Picture1;
+    std::array<QLineEdit*, 9> Text2{};     // 3..8 Fajr..Isha of the shown anchor, read-only
+    std::array<QPushButton*, 12> Command3{};  // "<" even, ">" odd, two a time box
+    QPushButton* Command1;  // "Save"
+    QPushButton* Command2;  // "Close"
+    QPushButton* Command4;  // hidden: scale all
+    QPushButton* Command5;  // "Help"
+
+    // The table the editor works on; holds a year only after a whole file was read.
+    announcer::FineTuneYear DayTimes;
+
+    // --- handlers ---
+    void Form_Load();
+    void Combo1_Click();
+    void List1_Click(int Index);
+    void Command3_Click(int Index);
+    void Command4_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command5_Click();
+
+    // The times file: the program's folder, as the main window reads it.
+    QString TimesFilePath() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void buildControls();
+    int selectedAnchorRow() const;
+    void showLoadFailure(bool missing);
+    void setEditable(bool editable);
+
+    desktop::Desktop& desk_;
+    Azaan& main_;
+};

@@ -1,0 +1,58 @@
+#include "announcer/schedule_reports.h"
+
+#include "announcer/azaan.h"
+#include "announcer/core/today_record.h"
+#include "engine/atomic_file.h"
+#include "engine/times_file.h"
+
+#include <QDir>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QString ReportTitle(announcer::ScheduleKind kind) {
+    return kind == announcer::ScheduleKind::Daily ? QStringLiteral("Daily Schedule")
+                                                  : QStringLiteral("Weekly Schedule");
+}
+
+}  // namespace
+
+void WriteScheduleReport(Azaan& main, announcer::ScheduleKind kind) {
+    desktop::Desktop& desk = main.Desk();
+    const QString timesPath = main.ProgramFolder() + "/" + announcer::TimesFileName;
+
+    // The whole year first: a report is written only from a whole file.
+    engine::TimesFileData year;
+    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(timesPath.toStdString(), year);
+    if (outcome != engine::ReadOutcome::Whole) {
+        const QString what = outcome == engine::ReadOutcome::Missing
+                                 ? QStringLiteral("Azaan times data file not found or cannot be read:")
+                                 : QStringLiteral("Azaan times data file is damaged (it does not hold a whole year "
+                                                  "of 366 days):");
+        desk.messageBox(what + "\r" + timesPath + "\r\r" + "The " + ReportTitle(kind) +
+                            " was not written. Please run the program Velstra to recreate the file.",
+                        desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
+        return;
+    }
+
+    // The temp folder ends with its separator; without one the report lands in the current folder.
+    const QString folder = main.TempPath.isEmpty() ? QDir::currentPath() + "/" : main.TempPath;
+    const QString reportPath = folder + Q(announcer::ScheduleFileName(kind));
+
+    engine::AtomicTextFile file;
+    std::string error;
+    bool written = file.open(reportPath.toStdString(), error);
+    if (written) {
+        for (const std::string& line : announcer::ScheduleLines(kind, main.CityName().toStdString(), year))
+            if (!file.writeLine(line)) break;
+        written = file.commit(error);
+    }
+    if (!written) {
+        desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + reportPath + "\r\rReason: " +
+                            Q(error),
+                        desktop::mb::OkOnly + desktop::mb::Critical, QString());
+        return;
+    }
+    desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
+}

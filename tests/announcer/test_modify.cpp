@@ -1,0 +1,290 @@
+#include "tests/announcer/editor_fixture.h"
+
+#include "announcer/core/fine_tune.h"
+#include "engine/times_file.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace editor_tests {
+namespace {
+
+using azaan_tests::DefaultTimes;
+using azaan_tests::Place;
+using azaan_tests::TimesFileBytes;
+
+std::vector<QString> Boxes(Modify* m) {
+    std::vector<QString> texts;
+    for (int c = 3; c <= 8; ++c) texts.push_back(m->Text2[static_cast<size_t>(c)]->text());
+    return texts;
+}
+
+std::vector<QString> Day1Times() {
+    return {"5:19:00 AM", "6:41:00 AM", "12:13:00 PM", "3:23:00 PM", "5:45:00 PM", "7:11:00 PM"};
+}
+
+class ModifyTest : public EditorTest {};
+
+TEST_F(ModifyTest, OpensOnMonthlyWithDayOnesTimes) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_EQ(m->windowTitle(), "Fine-Tune Prayer Times");
+    EXPECT_EQ(m->size(), QSize(5895 / 15, 5970 / 15));
+    EXPECT_EQ(m->Combo1->currentText(), "Monthly");
+    ASSERT_EQ(m->Combo1->count(), 3);
+    EXPECT_EQ(m->Combo1->itemText(0), "Weekly");
+    EXPECT_EQ(m->Combo1->itemText(2), "Quarterly");
+    EXPECT_EQ(m->Text1->text(), "Abha");
+
+    ASSERT_EQ(m->List1[2]->count(), 12);
+    EXPECT_EQ(m->List1[2]->item(0)->text(), "Jan 1");
+    EXPECT_EQ(m->List1[2]->item(1)->text(), "Feb 1");
+    EXPECT_EQ(m->List1[2]->item(11)->text(), "Dec 1");
+    EXPECT_EQ(m->List1[0]->item(2)->text(), "61");
+    EXPECT_FALSE(m->List1[0]->isVisibleTo(m));
+    EXPECT_EQ(m->List1[2]->currentRow(), 0);
+    EXPECT_EQ(Boxes(m), Day1Times());
+    for (int c = 3; c <= 8; ++c) EXPECT_TRUE(m->Text2[static_cast<size_t>(c)]->isReadOnly());
+    EXPECT_EQ(m->Command3[0]->text(), "<");
+    EXPECT_EQ(m->Command3[11]->text(), ">");
+    EXPECT_TRUE(m->Command1->isEnabled());
+    EXPECT_TRUE(desk.messageBoxes.empty());
+
+    // The other kinds list their anchors; selecting one shows its times.
+    choose(m, 0);
+    ASSERT_EQ(m->List1[2]->count(), 53);
+    EXPECT_EQ(m->List1[0]->item(52)->text(), "365");
+    EXPECT_EQ(m->List1[2]->item(52)->text(), "Dec 30");
+    choose(m, 2);
+    ASSERT_EQ(m->List1[0]->count(), 4);
+    EXPECT_EQ(m->List1[0]->item(1)->text(), "92");
+    EXPECT_EQ(m->List1[0]->item(3)->text(), "275");
+    m->List1[2]->setCurrentRow(1);
+    EXPECT_EQ(m->Text2[3]->text(), QString::fromStdString(m->DayTimes.timeText(92, 0)));
+}
+
+TEST_F(ModifyTest, StepBelowMidnightShowsTheDayBefore) {
+    azaan_tests::ClockValues times = DefaultTimes;
+    times[0] = 0.0;  // a Fajr of 12:00 AM
+    writeTimes(TimesFileBytes(Place{}, times));
+    startMain();
+    Modify* m = openEditor();
+    EXPECT_EQ(m->Text2[3]->text(), "12:00:00 AM");
+    m->Command3[0]->click();
+    EXPECT_EQ(m->Text2[3]->text(), "12/29/1899 11:59:00 PM");
+    m->Command3[1]->click();
+    m->Command3[1]->click();
+    EXPECT_EQ(m->Text2[3]->text(), "12:01:00 AM");
+    m->Command3[0]->click();
+    m->Command3[0]->click();
+
+    // Saved, the anchor keeps its time of day on the base day.
+    m->Command1->click();
+    const std::vector<std::string> lines = Lines(ReadBytes(timesPath()));
+    ASSERT_EQ(lines.size(), 380u);
+    EXPECT_EQ(lines[14].substr(0, 24), " 1 ,Jan 1,#11:59:00 PM#,");
+}
+
+TEST_F(ModifyTest, MinuteButtonsStepTheirOwnBoxAndAPeriodChoiceDropsTheStep) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    m->Command3[1]->click();   // Fajr +1
+    m->Command3[10]->click();  // Isha -1
+    m->Command3[10]->click();
+    std::vector<QString> expected = Day1Times();
+    expected[0] = "5:20:00 AM";
+    expected[5] = "7:09:00 PM";
+    EXPECT_EQ(Boxes(m), expected);
+    // Another anchor and back: the step is kept in the table.
+    m->List1[2]->setCurrentRow(3);
+    m->List1[2]->setCurrentRow(0);
+    EXPECT_EQ(Boxes(m), expected);
+
+    // "Fine-tune..." again only brings the window forward: nothing is reloaded.
+    EXPECT_EQ(openEditor(), m);
+    EXPECT_EQ(Boxes(m), expected);
+
+    choose(m, 1);  // the same kind again still reloads
+    EXPECT_EQ(Boxes(m), Day1Times());
+    m->Command3[1]->click();
+    choose(m, 0);
+    EXPECT_EQ(Boxes(m), Day1Times());
+}
+
+TEST_F(ModifyTest, SaveWritesTheEditorsFormRefreshesTheMainWindowAndOpensTheFile) {
+    writeTimes(AbhaFile());
+    startMain();
+    const int mainWidth = main->width();
+    const QString mainButton = main->Command4->text();
+    ASSERT_TRUE(main->Record.times[0].has_value());
+    EXPECT_EQ(main->Record.times[0]->seconds, 5 * 3600 + 19 * 60);
+
+    Modify* m = openEditor();
+    for (int i = 0; i < 3; ++i) m->Command3[1]->click();  // Fajr of day 1 to 5:22
+    m->Text1->setText("Abha, Asir");
+    m->Command1->click();
+
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "File successfully updated");
+    EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly);
+    EXPECT_EQ(desk.messageBoxes[0].title, "");
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].line, "notepad " + timesPath());
+    EXPECT_EQ(desk.commandLines[0].showState, desktop::show::Normal);
+
+    // The main window read today's record again and kept its width.
+    EXPECT_EQ(main->Record.times[0]->seconds, 5 * 3600 + 22 * 60);
+    EXPECT_EQ(main->CityName(), "Abha- Asir");
+    EXPECT_EQ(main->width(), mainWidth);
+    EXPECT_EQ(main->Command4->text(), mainButton);
+
+    // 14 header lines and 366 day lines, no closing block, and no temporary file left.
+    const std::string bytes = ReadBytes(timesPath());
+    const std::vector<std::string> lines = Lines(bytes);
+    ASSERT_EQ(lines.size(), 380u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(lines[0], "Abha- Asir");
+    EXPECT_EQ(lines[2], " 323.46 ");
+    EXPECT_EQ(lines[4], " 18.233 ");
+    EXPECT_EQ(lines[14], " 1 ,Jan 1,#5:22:00 AM#,#6:41:00 AM#,#12:13:00 PM#,#3:23:00 PM#,#5:45:00 PM#,#7:11:00 PM#");
+    EXPECT_EQ(lines[379].substr(0, 24), " 366 ,Dec 31,#5:22:00 AM");  // day 366 takes day 1's times
+    EXPECT_EQ(QDir(desk.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"AzaanTimes.dat"});
+
+    // The editor stays open on the interpolated year; a second save starts from it.
+    EXPECT_TRUE(m->isVisible());
+    m->Command1->click();
+    EXPECT_EQ(ReadBytes(timesPath()), bytes);
+}
+
+TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    m->Command3[1]->click();
+
+    // A file-size limit makes every write past 4 KB fail, as a full disk would.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    m->Command1_Click();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(ReadBytes(timesPath()), AbhaFile());
+    EXPECT_EQ(QDir(desk.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"AzaanTimes.dat"});
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath())) << desk.messageBoxes[0].text.toStdString();
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains("File too large")) << desk.messageBoxes[0].text.toStdString();
+    EXPECT_FALSE(anyMessageContains("successfully"));
+    EXPECT_TRUE(desk.commandLines.empty());
+}
+
+TEST_F(ModifyTest, SaveIntoAVanishedFolderSaysWhy) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    desk.folder += "/gone";  // the folder is no longer there
+    m->Command1_Click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains(desk.folder + "/AzaanTimes.dat"));
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains("No such file or directory"));
+    EXPECT_TRUE(desk.commandLines.empty());
+}
+
+struct BadFile {
+    const char* name;
+    std::string bytes;
+    const char* says;
+};
+
+TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
+    const std::string good = AbhaFile();
+    const std::vector<std::string> all = Lines(good);
+    const std::vector<std::string> short365(all.begin(), all.begin() + 12 + 365);  // no day 366, no closing block
+    const std::vector<std::string> headerOnly(all.begin(), all.begin() + 12);
+    const BadFile cases[] = {
+        {"missing", "", "not found"},
+        {"365 records", Joined(short365), "damaged"},
+        {"header only", Joined(headerOnly), "damaged"},
+        {"empty DayNo", WithField(good, 40, 0, ""), "damaged"},
+        {"time that is no time", WithField(good, 100, 4, "#  x:12 PM#"), "damaged"},
+    };
+    for (const BadFile& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeTimes(good);
+        startMain();
+        if (std::string(c.name) == "missing") QFile::remove(timesPath());
+        else writeTimes(c.bytes);
+        const std::string before = ReadBytes(timesPath());
+
+        Modify* m = openEditor();
+        ASSERT_NE(m, nullptr);
+        ASSERT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
+        EXPECT_FALSE(m->Command1->isEnabled());
+        EXPECT_FALSE(m->Command3[0]->isEnabled());
+        EXPECT_EQ(m->List1[2]->count(), 0);
+
+        // Nothing reaches the disk, whatever is pressed.
+        m->Command3_Click(1);
+        m->Command4_Click();
+        m->Command1_Click();
+        EXPECT_EQ(ReadBytes(timesPath()), before);
+        EXPECT_EQ(QFile::exists(timesPath()), std::string(c.name) != "missing");
+        EXPECT_FALSE(anyMessageContains("successfully"));
+        EXPECT_TRUE(desk.commandLines.empty());
+
+        // A whole year put in place is loaded by the next choice of a period kind.
+        writeTimes(good);
+        choose(m, 1);
+        EXPECT_TRUE(m->Command1->isEnabled());
+        EXPECT_EQ(Boxes(m), Day1Times());
+
+        m->Command2->click();
+        processDeletes();
+        EXPECT_EQ(main->ModifyWindow(), nullptr);
+        main.reset();
+    }
+}
+
+TEST_F(ModifyTest, HelpAndClose) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    m->Command5->click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text,
+              "Use this window to match the estimated prayer times with those of your locally observed times. "
+              "\r\rYou may decrease or increase the prayer time using the < and > buttons. Times change in "
+              "increments of 1 minute. \r\rDaily times within that period will be scaled linearly to match the "
+              "entered values. \r\rDo not apply any Daylight Saving Time on these values. It is applied on the "
+              "main screen. ");
+    EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly);
+    EXPECT_EQ(desk.messageBoxes[0].title, "");
+
+    // Close drops unsaved steps; the next opening loads the file again.
+    m->Command3[1]->click();
+    m->Command2->click();
+    processDeletes();
+    EXPECT_EQ(main->ModifyWindow(), nullptr);
+    EXPECT_EQ(ReadBytes(timesPath()), AbhaFile());
+    Modify* again = openEditor();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(Boxes(again), Day1Times());
+}
+
+}  // namespace
+}  // namespace editor_tests

@@ -1,0 +1,176 @@
+#include "tests/announcer/editor_fixture.h"
+
+#include "announcer/core/today_record.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace editor_tests {
+namespace {
+
+using azaan_tests::DefaultTimes;
+using azaan_tests::Place;
+using azaan_tests::TimesFileBytes;
+
+class SchedulesTest : public EditorTest {
+protected:
+    QString report(const char* name) const { return desk.temp + name; }
+};
+
+TEST_F(SchedulesTest, DailyScheduleWritesEveryDayAndOpensTheViewer) {
+    writeTimes(AbhaFile());
+    startMain();
+    main->mnuQandor_Click();
+
+    EXPECT_TRUE(desk.messageBoxes.empty());
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].line, "notepad " + report("Daily.txt"));
+    EXPECT_EQ(desk.commandLines[0].showState, desktop::show::Normal);
+
+    const std::string bytes = ReadBytes(report("Daily.txt"));
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    const std::vector<std::string> lines = Lines(bytes);
+    ASSERT_EQ(lines.size(), 372u);
+    EXPECT_EQ(lines[0], std::string(74, '*'));
+    EXPECT_EQ(lines[1], "*             Daily Prayer Times in ABHA");
+    EXPECT_EQ(lines[5], "");
+    EXPECT_EQ(lines[6], "Jan 1      5:19 AM    6:41 AM    12:13 PM   3:23 PM    5:45 PM    7:11 PM    ");
+    for (size_t i = 6; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 77u) << i;
+    EXPECT_EQ(lines[371].substr(0, 6), "Dec 31");
+    EXPECT_EQ(QDir(desk.temp).entryList(QDir::Files | QDir::Hidden), QStringList{"Daily.txt"});
+}
+
+TEST_F(SchedulesTest, WeeklyScheduleWritesEverySeventhDayAndReplacesTheLastOne) {
+    writeTimes(AbhaFile());
+    startMain();
+    WriteBytes(report("Weekly.txt"), "an older schedule\r\n");
+    main->mnuQandorW_Click();
+    const std::vector<std::string> lines = Lines(ReadBytes(report("Weekly.txt")));
+    ASSERT_EQ(lines.size(), 59u);
+    EXPECT_EQ(lines[1], "*             Weekly Prayer Times in ABHA");
+    EXPECT_EQ(lines[7].substr(0, 6), "Jan 8 ");
+    EXPECT_EQ(lines[58].substr(0, 6), "Dec 30");
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].line, "notepad " + report("Weekly.txt"));
+}
+
+TEST_F(SchedulesTest, WholeHoursLoseTheirMinutesAndTheCityStandsInCapitals) {
+    azaan_tests::ClockValues times = DefaultTimes;
+    times[0] = 6.00;   // 6 AM
+    times[2] = 12.00;  // 12 PM
+    Place place;
+    place.city = "Abha town";
+    writeTimes(TimesFileBytes(place, times));
+    startMain();
+    main->mnuQandor_Click();
+    const std::vector<std::string> lines = Lines(ReadBytes(report("Daily.txt")));
+    ASSERT_EQ(lines.size(), 372u);
+    EXPECT_EQ(lines[1], "*             Daily Prayer Times in ABHA TOWN");
+    EXPECT_EQ(lines[6], "Jan 1      6 AM       6:29 AM    12 PM      3:30 PM    5:45 PM    7:10 PM    ");
+}
+
+TEST_F(SchedulesTest, WithoutATempFolderTheReportLandsInTheCurrentFolder) {
+    writeTimes(AbhaFile());
+    startMain();
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(desk.temp));
+    main->TempPath.clear();
+    main->mnuQandorW_Click();
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(before);
+    EXPECT_EQ(Lines(ReadBytes(here + "/Weekly.txt")).size(), 59u);
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].line, "notepad " + here + "/Weekly.txt");
+}
+
+TEST_F(SchedulesTest, DamagedOrMissingTimesFileStopsWithAMessageAndNoReport) {
+    const std::string good = AbhaFile();
+    const std::vector<std::string> all = Lines(good);
+    const std::vector<std::string> firstHundred(all.begin(), all.begin() + 12 + 100);
+    const std::pair<const char*, std::string> cases[] = {
+        {"missing", ""},
+        {"100 records", Joined(firstHundred)},
+        {"empty DayNo", WithField(good, 200, 0, "")},
+        {"time that is no time", WithField(good, 300, 7, "#  7:99 PM#")},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeTimes(good);
+        startMain();
+        if (std::string(name) == "missing") QFile::remove(timesPath());
+        else writeTimes(bytes);
+        WriteBytes(report("Daily.txt"), "the last whole schedule\r\n");
+
+        main->mnuQandor_Click();
+        main->mnuQandorW_Click();
+        ASSERT_EQ(desk.messageBoxes.size(), 2u);
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains(std::string(name) == "missing" ? "not found" : "damaged"))
+            << desk.messageBoxes[0].text.toStdString();
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains("Daily Schedule was not written"));
+        EXPECT_TRUE(desk.messageBoxes[1].text.contains("Weekly Schedule was not written"));
+        EXPECT_TRUE(desk.commandLines.empty());
+        EXPECT_EQ(ReadBytes(report("Daily.txt")), "the last whole schedule\r\n");
+        EXPECT_FALSE(QFile::exists(report("Weekly.txt")));
+        EXPECT_EQ(QDir(desk.temp).entryList(QDir::Files | QDir::Hidden), QStringList{"Daily.txt"});
+        main.reset();
+    }
+}
+
+TEST_F(SchedulesTest, UnwritableTempFolderSaysWhy) {
+    writeTimes(AbhaFile());
+    startMain();
+    main->TempPath = desk.temp + "gone/";
+    main->mnuQandor_Click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains(desk.temp + "gone/Daily.txt"));
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains("No such file or directory"));
+    EXPECT_TRUE(desk.commandLines.empty());
+}
+
+// The calculator's file, fine-tuned and saved by the editor, read again by the
+// announcer's today's record and by both schedules.
+TEST_F(SchedulesTest, RoundTripFromCalculatorThroughEditorToAnnouncer) {
+    writeTimes(AbhaFile());
+    startMain();
+    main->mnuModify_Click();
+    Modify* m = main->ModifyWindow();
+    ASSERT_NE(m, nullptr);
+    // Weekly: move day 1's Fajr 4 minutes later and day 8's Maghrib 2 earlier.
+    choose(m, 0);
+    for (int i = 0; i < 4; ++i) m->Command3[1]->click();
+    m->List1[2]->setCurrentRow(1);
+    m->Command3[8]->click();
+    m->Command3[8]->click();
+    m->Command1->click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "File successfully updated");
+
+    // Today's record of the saved file: found, and it is the edited day.
+    announcer::TodayRecord record;
+    const auto reading = announcer::ReadTodayRecordAt(timesPath().toStdString(), 366, record);
+    EXPECT_EQ(reading.outcome, announcer::RecordOutcome::Found);
+    EXPECT_EQ(record.cityName, "Abha");
+    EXPECT_DOUBLE_EQ(record.qiblahDirection, 323.46);
+    ASSERT_TRUE(record.times[0].has_value());
+    EXPECT_EQ(record.times[0]->seconds, 5 * 3600 + 23 * 60);  // day 366 takes day 1's times
+    EXPECT_EQ(main->Record.times[0]->seconds, 5 * 3600 + 23 * 60);
+
+    // The main window's own reading on later ticks finds no damage either.
+    main->Timer1_Timer();
+    main->mnuQandor_Click();
+    main->mnuQandorW_Click();
+    EXPECT_FALSE(anyMessageContains("damaged"));
+    EXPECT_EQ(desk.messageBoxes.size(), 1u);
+    const std::vector<std::string> daily = Lines(ReadBytes(report("Daily.txt")));
+    ASSERT_EQ(daily.size(), 372u);
+    EXPECT_EQ(daily[6].substr(0, 22), "Jan 1      5:23 AM    ");
+    EXPECT_EQ(daily[13].substr(0, 11), "Jan 8      ");
+    EXPECT_EQ(daily[13].substr(55, 11), "5:47 PM    ");  // 5:49 PM less two minutes
+    EXPECT_EQ(Lines(ReadBytes(report("Weekly.txt"))).size(), 59u);
+}
+
+}  // namespace
+}  // namespace editor_tests
