@@ -34,15 +34,18 @@ case "$mode" in
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -E '^e2e'
-    if ls fuzz/*.cpp >/dev/null 2>&1; then
+    fuzzers=$(ls fuzz/*.cpp 2>/dev/null | xargs -r -n1 basename | sed 's/\.cpp$//')
+    if [ -n "$fuzzers" ]; then
       echo "== fuzzing =="
-      configure_and_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DSUITE_BUILD_FUZZERS=ON \
-        -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_BENCHMARKS=OFF
-      for f in build-fuzz/fuzz/*; do
-        [ -x "$f" ] || continue
-        corpus=tests/data/fuzz/$(basename "$f")
-        mkdir -p build-fuzz/corpus
-        "$f" -max_total_time=60 -timeout=5 build-fuzz/corpus $( [ -d "$corpus" ] && echo "$corpus" )
+      cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DSUITE_BUILD_FUZZERS=ON \
+        -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_BENCHMARKS=OFF >/dev/null
+      for name in $fuzzers; do
+        cmake --build build-fuzz -j "$jobs" --target "$name"
+        corpus=build-fuzz/corpus/$name
+        mkdir -p "$corpus"
+        seeds=tests/data/fuzz/$name
+        # A short, bounded run: enough to catch a crash, a hang or a read past the end.
+        build-fuzz/fuzz/$name -max_total_time=60 -timeout=5 "$corpus" $( [ -d "$seeds" ] && echo "$seeds" )
       done
     fi
     ;;

@@ -6,9 +6,11 @@
 #include "announcer/core/log_book.h"
 #include "announcer/core/place_captions.h"
 #include "announcer/core/settings_file.h"
+#include "announcer/core/volume_options.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
 #include "announcer/schedule_reports.h"
+#include "announcer/window_layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,23 +45,11 @@ const QColor NextColour(192, 64, 0);
 const QColor CurrentColour(0, 128, 0);
 const QColor MarkerColour(192, 0, 0);
 
-int Px(int twips) { return twips / 15; }
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);  // file texts are shown as they stand, never as markup
     label->setGeometry(where);
     return label;
-}
-
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
 }
 
 // The program's icon; a drawn crescent stands in when the pictures are missing.
@@ -161,11 +151,10 @@ void Azaan::buildControls() {
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
 
     MakeLabel(w, QStringLiteral("Vol:"), Twips(1665, 2925, 330, 255));
-    const char* volumes[3] = {"Volume = High", "Volume = Medium", "Volume = Low"};
     for (int i = 0; i < 3; ++i) {
         Option1[i] = new QRadioButton(w);
         Option1[i]->setGeometry(Twips(1995 + 300 * i, 2910, 285, 270));
-        Option1[i]->setToolTip(QString::fromLatin1(volumes[i]));
+        Option1[i]->setToolTip(QString::fromLatin1(announcer::VolumeToolTips[static_cast<size_t>(i)]));
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
@@ -274,10 +263,7 @@ bool Azaan::Form_Load() {
     // 7. Today's record, with its message when the file is missing or damaged.
     CalcAzaan();
     // 8. Read again, silently, and 9. shift once.
-    const QDate today = desk_.now().date();
-    TodayNo = announcer::TodayNo(today.month(), today.day());
-    const auto reading = announcer::ReadTodayRecordAt(folderPath() + "/" + announcer::TimesFileName, TodayNo, Record);
-    if (reading.outcome != announcer::RecordOutcome::Missing) TodayTimes = Record.times;
+    readTodayRecord();
     ApplyDST();
     // 10. The needle, 11. the texts, 12. the day.
     turnNeedle();
@@ -297,7 +283,7 @@ void Azaan::Form_Activate() {
     // Hours, play box, volume: each change runs its control's own handler.
     if (s.hoursText && Text1->text() != Q(*s.hoursText)) Text1->setText(Q(*s.hoursText));
     if (s.playTicked) Check1->setChecked(*s.playTicked);
-    if (s.volumeIndex && *s.volumeIndex >= 0 && *s.volumeIndex < 3) Option1[*s.volumeIndex]->setChecked(true);
+    if (s.volumeIndex) Option1[static_cast<size_t>(*s.volumeIndex)]->setChecked(true);
 }
 
 void Azaan::Form_MouseMove() { Timer2.stop(); }
@@ -372,17 +358,23 @@ void Azaan::hideMainWindow() {
 
 // ---------------------------------------------------------------- today's record
 
-void Azaan::CalcAzaan() {
+announcer::RecordOutcome Azaan::readTodayRecord() {
     const QDate today = desk_.now().date();
     TodayNo = announcer::TodayNo(today.month(), today.day());
     const auto reading = announcer::ReadTodayRecordAt(folderPath() + "/" + announcer::TimesFileName, TodayNo, Record);
-    const bool opened = reading.outcome != announcer::RecordOutcome::Missing;
+    // Freshly read, so the hours are added once; a file that cannot be opened changes nothing.
+    if (reading.outcome != announcer::RecordOutcome::Missing) TodayTimes = Record.times;
+    return reading.outcome;
+}
+
+void Azaan::CalcAzaan() {
+    const announcer::RecordOutcome outcome = readTodayRecord();
+    const bool opened = outcome != announcer::RecordOutcome::Missing;
     if (opened) {
-        TodayTimes = Record.times;  // freshly read, so the hours are added once
         ApplyDST();
         writePlaceCaptions();
     }
-    if (reading.outcome != announcer::RecordOutcome::Found && !messageOpen_) {
+    if (outcome != announcer::RecordOutcome::Found && !messageOpen_) {
         // The message runs its own event loop: ticks that fall due meanwhile wait it out.
         messageOpen_ = true;
         const int answer = desk_.messageBox(
@@ -475,9 +467,8 @@ void Azaan::Text1_Change() {
 void Azaan::Check1_Click() { PlayAzaanFlag = Check1->isChecked() ? 1 : 0; }
 
 void Azaan::Option1_Click(int Index) {
-    static constexpr int Attenuation[3] = {0, -1500, -2500};
     if (Index < 0 || Index > 2) return;
-    AzaanVolume = Attenuation[Index];
+    AzaanVolume = announcer::VolumeAttenuations[static_cast<size_t>(Index)];
     MediaPlayer1->setVolume(AzaanVolume);
 }
 
@@ -526,7 +517,7 @@ void Azaan::Command3_Click() {
                        "Note: After completing, click on the button '<<' to update the times on the screen."),
         desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
     if (answer == desktop::answer::Yes)
-        desk_.startCommandLine(ProgramFolder() + "/velstra", desktop::show::NormalNoFocus);
+        desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)
         desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + announcer::TimesFileName,
                                desktop::show::NormalNoFocus);

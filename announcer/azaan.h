@@ -146,6 +146,8 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    // Today's number and record, read afresh into Record and TodayTimes (unshifted).
+    announcer::RecordOutcome readTodayRecord();
     void turnNeedle();
     void writePlaceCaptions();
     void showMainWindow();

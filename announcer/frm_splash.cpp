@@ -1,5 +1,7 @@
 #include "announcer/frm_splash.h"
 
+#include "announcer/window_layout.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
@@ -9,20 +11,11 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-// Positions are in twips; 15 twips make a pixel.
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-}  // namespace
-
 frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next "About ..." starts afresh
     setWindowTitle(QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
-    setFixedSize(4530 / 15, 1935 / 15);
+    setFixedSize(Px(4530), Px(1935));
 
     fraMainFrame = new QFrame(this);
     fraMainFrame->setFrameShape(QFrame::Box);

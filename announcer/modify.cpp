@@ -1,7 +1,9 @@
 #include "announcer/modify.h"
 
 #include "announcer/azaan.h"
+#include "announcer/core/times_file_problem.h"
 #include "announcer/core/today_record.h"
+#include "announcer/window_layout.h"
 #include "engine/atomic_file.h"
 #include "engine/leading_number.h"
 #include "engine/times_file.h"
@@ -18,19 +20,7 @@
 
 namespace {
 
-int Px(int twips) { return twips / 15; }
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-void SetTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
 
 void SetBold(QWidget* w) {
     QFont f = w->font();
@@ -183,11 +173,8 @@ void Modify::setEditable(bool editable) {
     for (QPushButton* b : Command3) b->setEnabled(editable);
 }
 
-void Modify::showLoadFailure(bool missing) {
-    const QString what = missing ? QStringLiteral("Azaan times data file not found or cannot be read:")
-                                 : QStringLiteral("Azaan times data file is damaged (it does not hold a whole year "
-                                                  "of 366 days):");
-    desk_.messageBox(what + "\r" + TimesFilePath() + "\r\r" +
+void Modify::showLoadFailure(engine::ReadOutcome outcome) {
+    desk_.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + TimesFilePath() + "\r\r" +
                          "Please run the program Velstra to recreate it. Nothing can be saved until a whole "
                          "year is loaded.",
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
@@ -211,7 +198,7 @@ void Modify::Combo1_Click() {
     setEditable(whole);
     if (!whole) {
         Text1->clear();
-        showLoadFailure(outcome == engine::ReadOutcome::Missing);
+        showLoadFailure(outcome);
         return;
     }
 

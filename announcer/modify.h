@@ -6,6 +6,7 @@
 #include "announcer/core/fine_tune.h"
 #include "announcer/core/period_starts.h"
 #include "desktop/desktop.h"
+#include "engine/times_file.h"
 
 #include <QWidget>
 
@@ -60,7 +61,7 @@ protected:
 private:
     void buildControls();
     int selectedAnchorRow() const;
-    void showLoadFailure(bool missing);
+    void showLoadFailure(engine::ReadOutcome outcome);
     void setEditable(bool editable);
 
     desktop::Desktop& desk_;

@@ -1,6 +1,7 @@
 #include "announcer/schedule_reports.h"
 
 #include "announcer/azaan.h"
+#include "announcer/core/times_file_problem.h"
 #include "announcer/core/today_record.h"
 #include "engine/atomic_file.h"
 #include "engine/times_file.h"
@@ -26,11 +27,7 @@ void WriteScheduleReport(Azaan& main, announcer::ScheduleKind kind) {
     engine::TimesFileData year;
     const engine::ReadOutcome outcome = engine::ReadTimesFileAt(timesPath.toStdString(), year);
     if (outcome != engine::ReadOutcome::Whole) {
-        const QString what = outcome == engine::ReadOutcome::Missing
-                                 ? QStringLiteral("Azaan times data file not found or cannot be read:")
-                                 : QStringLiteral("Azaan times data file is damaged (it does not hold a whole year "
-                                                  "of 366 days):");
-        desk.messageBox(what + "\r" + timesPath + "\r\r" + "The " + ReportTitle(kind) +
+        desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + timesPath + "\r\r" + "The " + ReportTitle(kind) +
                             " was not written. Please run the program Velstra to recreate the file.",
                         desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;

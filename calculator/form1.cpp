@@ -6,15 +6,13 @@
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
 #include "calculator/resource_init.h"
-#include "engine/atomic_file.h"
+#include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
 #include "engine/day_numbering.h"
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
-#include "engine/times_header.h"
-#include "engine/year_writer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,7 +42,7 @@ const QColor kDarkRed(128, 0, 0);
 const QColor kBlue(0, 0, 192);
 const QColor kDarkGreen(0, 128, 0);
 
-struct LabelSpec {
+struct LabelPlace {
     int index;
     const char* caption;
     int left, top, width, height;
@@ -100,7 +98,7 @@ void Form1::buildControls() {
     Frame1 = new QGroupBox(this);
     Frame1->setGeometry(Twips(30, -30, 4905, 7065));
 
-    const LabelSpec labels[] = {
+    const LabelPlace labels[] = {
         {0, "City name", 180, 420, 690, 195, {}},
         {1, "Latitude (+/-)", 210, 990, 915, 195, {}},
         {2, "Longitude (+/-)", 195, 1470, 1050, 195, {}},
@@ -115,17 +113,21 @@ void Form1::buildControls() {
         {10, "For cities not listed above, latitude and longitude values can be obtained from these sources",
          210, 4450, 1890, 780, kDarkRed},
     };
-    for (const LabelSpec& spec : labels) {
-        QLabel* label = new QLabel(spec.caption, Frame1);
-        if (spec.colour.isValid()) SetColour(label, spec.colour);
-        PlaceLabel(label, Twips(spec.left, spec.top, spec.width, spec.height));
-        Label1[spec.index] = label;
+    for (const LabelPlace& place : labels) {
+        QLabel* label = new QLabel(place.caption, Frame1);
+        if (place.colour.isValid()) SetColour(label, place.colour);
+        PlaceLabel(label, Twips(place.left, place.top, place.width, place.height));
+        Label1[place.index] = label;
     }
     Label1[0]->setToolTip("Select your city or enter name, latitude, longitude and time zone.");
 
     Combo1[0] = new QComboBox(Frame1);
     Combo1[0]->setEditable(true);
     Combo1[0]->setInsertPolicy(QComboBox::NoInsert);
+    // Only a pick from the list is a pick: a typed name is neither completed nor, on
+    // Enter, matched to an entry (which would replace the typed numbers).
+    Combo1[0]->setCompleter(nullptr);
+    disconnect(Combo1[0]->lineEdit(), &QLineEdit::returnPressed, nullptr, nullptr);
     Combo1[0]->setMaxVisibleItems(12);
     Combo1[0]->setGeometry(Twips(1890, 330, 2505, 315));
     const int hiddenTops[] = {3270, 3690, 4110};
@@ -363,8 +365,7 @@ void Form1::Command4_Click() {
 // --- the create command ---
 
 void Form1::Command1_Click(int) {
-    QString city = Combo1[0]->currentText();
-    if (!city.isEmpty()) city[0] = city[0].toUpper();
+    const std::string city = ShownPlaceName(S(Combo1[0]->currentText()));
     Latitude = engine::LeadingNumber(S(Text1[1]->text()));
     Longitude = engine::LeadingNumber(S(Text1[2]->text()));
     TimeZone = engine::LeadingNumber(S(Text1[3]->text()));
@@ -380,7 +381,7 @@ void Form1::Command1_Click(int) {
         return;
     }
 
-    QString confirmation = Q(ConfirmationText(S(city), Latitude, Longitude, TimeZone, outputFile));
+    QString confirmation = Q(ConfirmationText(city, Latitude, Longitude, TimeZone, outputFile));
     if (desk_.messageBox(confirmation, desktop::mb::YesNo + desktop::mb::Information, kVerifyTitle) !=
         desktop::answer::Yes)
         return;
@@ -397,7 +398,7 @@ void Form1::Command1_Click(int) {
             desktop::answer::Yes)
         return;
 
-    if (!writeTimesFile(S(city))) return;
+    if (!writeTimesFile(city)) return;
 
     desk_.beep();
     desk_.messageBox(Q(CompletionMessage(fileBox)), desktop::mb::OkOnly, QString());
@@ -405,22 +406,11 @@ void Form1::Command1_Click(int) {
     desk_.startCommandLine("NOTEPAD  " + OutputFile, desktop::show::Normal);
 }
 
-// Writes the whole file beside the old one and puts it in place only when complete,
-// so a failure leaves any earlier file as it was.
 bool Form1::writeTimesFile(const std::string& cityText) {
     double rawAngle = 0;
     double bearing = 0;
     engine::CalcQibla(Latitude, Longitude, rawAngle, bearing);
     setMousePointer(kPointerBusy);
-
-    engine::AtomicTextFile file;
-    std::string error;
-    if (!file.open(S(OutputFile), error)) {
-        reportWriteFailure(error);
-        return false;
-    }
-    std::unique_ptr<engine::LineSink> wrapped = wrapSink_ ? wrapSink_(file) : nullptr;
-    engine::LineSink& sink = wrapped ? *wrapped : file;
 
     const QDateTime now = desk_.now();
     engine::HeaderValues header;
@@ -434,17 +424,8 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     AsrFactor = Option1[0]->isChecked() ? 1 : 2;
     header.asrFactor = AsrFactor;
 
-    bool written = true;
-    for (const std::string& line : engine::CalculatorHeaderLines(header))
-        if (written) written = sink.writeLine(line);
-    if (written) written = engine::WriteYearLines(sink, Latitude, Longitude, TimeZone, AsrFactor);
-    if (!written) {
-        file.abort();
-        reportWriteFailure("Writing to the disk failed part way (the disk may be full).");
-        return false;
-    }
-    if (!file.commit(error)) {
-        reportWriteFailure(error);
+    if (auto failure = engine::WriteCalculatorFile(S(OutputFile), header, wrapSink_)) {
+        reportWriteFailure(*failure);
         return false;
     }
     return true;

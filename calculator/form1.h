@@ -3,7 +3,7 @@
 
 #include "calculator/event_widgets.h"
 #include "desktop/desktop.h"
-#include "engine/line_sink.h"
+#include "engine/calculator_file.h"
 
 #include <QWidget>
 
@@ -23,7 +23,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     // Lets a test stand a sink between the writer and the times file (e.g. one that fails).
-    using SinkWrapper = std::function<std::unique_ptr<engine::LineSink>(engine::LineSink& file)>;
+    using SinkWrapper = engine::SinkWrapper;
 
     explicit Form1(desktop::Desktop& desk, SinkWrapper wrapSink = {}, QWidget* parent = nullptr);
     ~Form1() override;

@@ -19,7 +19,8 @@ inline constexpr std::size_t kPlaceCount = 200;
 
 const std::array<Place, kPlaceCount>& PlaceTable();
 
-// The list shows each name with only its first character raised ("alice springs" -> "Alice springs").
+// The list shows each name with only its first character raised ("alice springs" -> "Alice springs");
+// the create command writes the city box's text so too. Text is UTF-8.
 std::string ShownPlaceName(std::string_view stored);
 
 }  // namespace calculator

@@ -82,6 +82,12 @@ bool AtomicTextFile::open(const std::string& path, std::string& error) {
     error = Reason(EISDIR);
     return false;
   }
+  // The rename would replace a read-only file as easily as any other; a file the
+  // user protected stays as it is (root passes access(), so the mode bits count too).
+  if (exists && ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
+    error = Reason(EACCES);
+    return false;
+  }
   const std::string folder = FolderOf(target_);
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath_ = folder + "." + BaseOf(target_) + UniqueSuffix();

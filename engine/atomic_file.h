@@ -27,9 +27,6 @@ class AtomicTextFile : public LineSink {
   // Removes the temporary file; path is left as it was.
   void abort();
 
-  bool isOpen() const { return fd_ >= 0; }
-  const std::string& temporaryPath() const { return tempPath_; }
-
  private:
   bool flushBuffer();
 

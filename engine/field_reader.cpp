@@ -104,15 +104,23 @@ std::string FieldReader::restOfField() {
   return rest;
 }
 
+bool FieldReader::startField(FieldStatus& status) {
+  skipBlanks();
+  if (atEnd()) {
+    status = FieldStatus::EndOfFile;
+    return false;
+  }
+  if (atFieldEnd()) {
+    status = FieldStatus::Empty;
+    endField();
+    return false;
+  }
+  return true;
+}
+
 Field<double> FieldReader::number() {
   Field<double> f;
-  skipBlanks();
-  if (atEnd()) return f;
-  if (atFieldEnd()) {
-    f.status = FieldStatus::Empty;
-    endField();
-    return f;
-  }
+  if (!startField(f.status)) return f;
   const std::size_t start = pos_;
   while (!atFieldEnd() && !IsBlank(bytes_[pos_])) ++pos_;
   f.raw = bytes_.substr(start, pos_ - start);
@@ -138,13 +146,7 @@ Field<double> FieldReader::number() {
 
 Field<int> FieldReader::time() {
   Field<int> f;
-  skipBlanks();
-  if (atEnd()) return f;
-  if (atFieldEnd()) {
-    f.status = FieldStatus::Empty;
-    endField();
-    return f;
-  }
+  if (!startField(f.status)) return f;
   f.status = FieldStatus::Damaged;
   if (bytes_[pos_] != '#') {
     f.raw = Trim(restOfField());

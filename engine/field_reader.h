@@ -35,6 +35,9 @@ class FieldReader {
 
  private:
   void skipBlanks();
+  // Skips the blanks before a field; false, with the status, when there is no field
+  // text here (the end of the bytes, or an empty field, whose end is consumed).
+  bool startField(FieldStatus& status);
   bool atFieldEnd() const;
   void endField();                  // consumes a comma or one line end, if there
   std::string restOfField();        // up to a comma or line end, which is consumed

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/decimal_digits.h"
 #include "engine/print_form.h"
 
 namespace engine {
@@ -75,17 +76,13 @@ std::string FormatFixed(double& value, int width, int decimals) {
   }
   const auto scale = static_cast<std::uint64_t>(Pow10(decimals));
   const auto digits = static_cast<std::uint64_t>(std::floor(magnitude * static_cast<double>(scale) + 0.5));
-  std::uint64_t whole = digits / scale;
+  const std::uint64_t whole = digits / scale;
   std::uint64_t fraction = digits % scale;
   const bool negative = value < 0 && digits != 0;
 
-  char wholeDigits[24];
-  int nWhole = 0;
-  do {
-    wholeDigits[nWhole++] = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
-  const bool wholeIsZero = nWhole == 1 && wholeDigits[0] == '0';
+  const bool wholeIsZero = whole == 0;
+  int nWhole = 1;
+  for (std::uint64_t rest = whole / 10; rest != 0; rest /= 10) ++nWhole;
 
   char fracDigits[8];
   int nFrac = decimals;
@@ -102,9 +99,7 @@ std::string FormatFixed(double& value, int width, int decimals) {
   char* out = buf;
   for (int i = 0; i < pad; ++i) *out++ = ' ';
   *out++ = negative ? '-' : ' ';
-  if (!wholeIsZero || nFrac == 0) {
-    for (int i = nWhole - 1; i >= 0; --i) *out++ = wholeDigits[i];
-  }
+  if (!wholeIsZero || nFrac == 0) out = PutDigits(out, whole);
   *out++ = '.';
   for (int i = 0; i < nFrac; ++i) *out++ = fracDigits[i];
   for (int i = nFrac; i < decimals; ++i) *out++ = '0';

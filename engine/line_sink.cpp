@@ -5,7 +5,6 @@ namespace engine {
 bool StringLineSink::writeLine(std::string_view line) {
   text_.append(line);
   text_ += "\r\n";
-  ++lines_;
   return true;
 }
 

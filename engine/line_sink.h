@@ -18,11 +18,9 @@ class StringLineSink : public LineSink {
  public:
   bool writeLine(std::string_view line) override;
   const std::string& text() const { return text_; }
-  int lineCount() const { return lines_; }
 
  private:
   std::string text_;
-  int lines_ = 0;
 };
 
 }  // namespace engine

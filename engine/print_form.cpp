@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/decimal_digits.h"
+
 namespace engine {
 namespace {
 
@@ -39,15 +41,7 @@ bool TryShortDecimal(double magnitude, bool negative, std::string& out) {
     fracLen = k;
     while (fracLen > 0 && frac[fracLen - 1] == '0') --fracLen;
     buf[len++] = negative ? '-' : ' ';
-    if (n != 0 || fracLen == 0) {
-      char whole[24];
-      int w = 0;
-      do {
-        whole[w++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-      } while (n != 0);
-      while (w > 0) buf[len++] = whole[--w];
-    }
+    if (n != 0 || fracLen == 0) len = static_cast<int>(PutDigits(buf + len, n) - buf);
     if (fracLen > 0) {
       buf[len++] = '.';
       for (int i = 0; i < fracLen; ++i) buf[len++] = frac[i];

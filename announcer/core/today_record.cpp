@@ -88,10 +88,7 @@ bool ReadRecord(engine::FieldReader& reader, TodayRecord& record, RecordStop& st
     return true;
 }
 
-}  // namespace
-
-RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRecord& record) {
-    engine::FieldReader reader(fileBytes);
+RecordReading ReadUntilToday(engine::FieldReader& reader, int todayNo, TodayRecord& record) {
     RecordStop stop = RecordStop::EndOfFile;
     if (!ReadHeader(reader, record, stop)) return Stopped(stop);
     for (;;) {
@@ -103,6 +100,17 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
         if (!read) return Stopped(stop);
         if (*record.recordDayNo == static_cast<double>(todayNo)) return Stopped(RecordStop::TodayFound);
     }
+}
+
+}  // namespace
+
+RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRecord& record) {
+    engine::FieldReader reader(fileBytes);
+    const RecordReading reading = ReadUntilToday(reader, todayNo, record);
+    // Whatever record was read last belongs to another day (or is only part of
+    // one): none of its times are today's, so none are shown or called.
+    if (reading.outcome == RecordOutcome::Damaged) record.times = TodayTimes{};
+    return reading;
 }
 
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {

@@ -15,8 +15,9 @@ int TodayNo(int month, int day);
 inline int TodayNo(const CivilDate& date) { return TodayNo(date.month, date.day); }
 
 // What the announcer keeps of the file. A reading overwrites each value as its
-// field is read; what a reading that stops early has not reached keeps the
-// value it had before (so pass the previous values in).
+// field is read; a header value that a reading stopping early has not reached
+// keeps the value it had before (so pass the previous values in). A reading
+// that stops before today's record leaves no time at all.
 struct TodayRecord {
     std::string cityName;                 // header field 1
     double qiblahDirection = 0;           // header field 3
@@ -24,13 +25,13 @@ struct TodayRecord {
     double longitude = 0;                 // header field 6
     double timeZone = 0;                  // header field 7
     std::optional<double> recordDayNo;    // DayNo of the last record read; empty for an empty field
-    TodayTimes times;                     // fields 3..8 of the last record read, unshifted (day 0)
+    TodayTimes times;                     // today's fields 3..8, unshifted (day 0); none unless found
 };
 
 enum class RecordOutcome {
     Found,    // today's record was read
     Missing,  // the file cannot be opened: nothing was read, nothing changed
-    Damaged,  // stopped before today's record; the values hold what was read
+    Damaged,  // stopped before today's record; the header values hold what was read, no times
 };
 
 // Why the reading stopped (finer than the outcome, for tests and messages).

@@ -1,8 +1,8 @@
 // Today's six times in the order Fajr, Sunrise (Tulu), Zuhr, Asr, Maghrib, Isha
 // (engine::Prayer order), with the daylight-saving hours applied.
 // An element without a value has no time: nothing was read for it (no record
-// yet, or an empty field). Such a prayer is never "ahead", never starts a call
-// and shows an empty text.
+// yet, an empty field, or a reading that stopped before today's record). Such
+// a prayer is never "ahead", never starts a call and shows an empty text.
 #pragma once
 
 #include "announcer/core/time_value.h"

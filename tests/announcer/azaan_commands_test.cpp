@@ -74,7 +74,7 @@ TEST_F(CommandsTest, AnotherCityAsksThenStartsTheCalculatorOrTheTimesFile) {
     EXPECT_EQ(desk.messageBoxes[0].style, 51);
     EXPECT_EQ(desk.messageBoxes[0].title, "Kelvora");
     ASSERT_EQ(desk.commandLines.size(), 2u);  // Cancel started nothing
-    EXPECT_EQ(desk.commandLines[0].line, desk.folder + "/velstra");
+    EXPECT_EQ(desk.commandLines[0].line, desk.folder + "/Velstra.exe");
     EXPECT_EQ(desk.commandLines[0].showState, 4);
     EXPECT_EQ(desk.commandLines[1].line, "NOTEPAD  " + desk.folder + "/AzaanTimes.dat");
     EXPECT_EQ(desk.commandLines[1].showState, 4);

@@ -126,10 +126,14 @@ TEST_F(StartTest, MissingFileHidesTheWindowAndALaterFileIsReadByTheNextTick) {
     EXPECT_EQ(desk.messageBoxes.size(), 2u);  // asked again while the file stays missing
     EXPECT_FALSE(w->isVisible());             // No hides the window; the program goes on
     EXPECT_TRUE(desk.commandLines.empty());
+    at(0, 0, 5);  // no times were ever read: midnight is no prayer minute
+    w->Timer1_Timer();
+    EXPECT_EQ(playerStarts(), 0);
+    EXPECT_FALSE(QFile::exists(file("azaan.log")));
 
     WriteTimesFile(desk.folder);
     w->Timer1_Timer();
-    EXPECT_EQ(desk.messageBoxes.size(), 2u);
+    EXPECT_EQ(desk.messageBoxes.size(), 3u);
     EXPECT_EQ(w->Label2->text(), "5:07 AM");
     EXPECT_EQ(w->Label10[0]->text(), "City: Abha");
 }
@@ -151,6 +155,45 @@ TEST_F(StartTest, TickWaitsWhileTheFileMessageIsOpen) {
     EXPECT_EQ(nestedTicks, 2);
     EXPECT_EQ(desk.messageBoxes.size(), 2u);
     EXPECT_TRUE(QFile::exists(file("DST.TXT")));  // the outer tick went on
+}
+
+// A reading that stops before today's record holds another day's times: none
+// of them are shown or called as today's, while the place is still shown.
+TEST_F(StartTest, FileDamagedBeforeTodayShowsAndCallsNoTimes) {
+    const std::string good = TimesFileBytes(Place{}, DefaultTimes);  // Fajr 5:07 AM every day
+    const std::pair<const char*, std::string> cases[] = {
+        {"ends after day 100", EndingAfterDay(good, 100)},
+        {"empty DayNo on day 101", WithField(good, 101, 0, "")},
+        {"unreadable Asr on day 101", WithField(good, 101, 5, "#  x:30 PM#")},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        desk.messageBoxes.clear();
+        desk.playerCalls.clear();
+        WriteBytes(file("AzaanTimes.dat"), bytes);
+        at(5, 6, 0);  // 9 Dec, day 344
+        desk.defaultAnswer = desktop::answer::No;
+        ASSERT_TRUE(load());
+        ASSERT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_EQ(desk.messageBoxes[0].text, FileMessage);
+
+        for (QLabel* l : {w->Label2, w->Label3, w->Label4, w->Label5, w->Label6, w->Label7[6], w->Label8})
+            EXPECT_EQ(l->text().toStdString(), "");
+        EXPECT_EQ(w->Label10[0]->text(), "City: Abha");
+        EXPECT_EQ(w->Label10[3]->text(), "Timezone : GMT + 3 hrs");
+        EXPECT_NEAR(w->Line1.X2, 5360, 1);  // the header's bearing of 90
+
+        for (auto [h, m] : {std::pair{5, 7}, {12, 15}, {0, 0}}) {
+            at(h, m, 0);
+            w->Timer1_Timer();
+        }
+        EXPECT_EQ(desk.messageBoxes.size(), 4u);  // each tick asks again
+        EXPECT_EQ(playerStarts(), 0);
+        EXPECT_FALSE(QFile::exists(file("azaan.log")));
+        EXPECT_FALSE(w->Command2->isEnabled());
+        EXPECT_EQ(w->Label2->text(), QString());
+        w.reset();
+    }
 }
 
 TEST_F(StartTest, AutoHideAfterStartUnlessTheMouseCrossesTheBackground) {

@@ -18,42 +18,14 @@
 
 namespace editor_tests {
 
+using azaan_tests::Joined;
+using azaan_tests::Lines;
 using azaan_tests::ReadBytes;
+using azaan_tests::WithField;
 using azaan_tests::WriteBytes;
 
 // The calculator's file for Abha (header, 366 day lines, closing block).
 inline std::string AbhaFile() { return ReadBytes(QString(SUITE_TEST_DATA) + "/AzaanTimes_abha.dat"); }
-
-inline std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));  // an unterminated tail
-    return lines;
-}
-
-inline std::string Joined(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& l : lines) bytes += l + "\r\n";
-    return bytes;
-}
-
-// The calculator's file with one field of one day line replaced (field 0 = DayNo,
-// 1 = date, 2.. = the six times with their "#").
-inline std::string WithField(const std::string& bytes, int dayNo, int field, const std::string& text) {
-    std::vector<std::string> lines = Lines(bytes);
-    std::string& line = lines.at(static_cast<size_t>(11 + dayNo));
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
-        fields.push_back(line.substr(start, comma - start));
-    fields.push_back(line.substr(start));
-    fields.at(static_cast<size_t>(field)) = text;
-    line.clear();
-    for (size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + fields[i];
-    return Joined(lines);
-}
 
 class EditorTest : public ::testing::Test {
 protected:

@@ -71,6 +71,47 @@ TEST_F(ModifyTest, OpensOnMonthlyWithDayOnesTimes) {
     EXPECT_EQ(m->Text2[3]->text(), QString::fromStdString(m->DayTimes.timeText(92, 0)));
 }
 
+TEST_F(ModifyTest, ControlsStandWhereTheWindowPlacesThem) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    auto px = [](int left, int top, int width, int height) {
+        return QRect(left / 15, top / 15, width / 15, height / 15);
+    };
+    const std::pair<QWidget*, QRect> placed[] = {
+        {m->Text1, px(360, 1260, 1545, 330)},     {m->List1[2], px(360, 2160, 1545, 3180)},
+        {m->Picture1, px(2160, 1440, 3300, 3300)}, {m->Command5, px(2160, 5265, 1000, 450)},
+        {m->Command2, px(3307, 5265, 1000, 450)}, {m->Command1, px(4455, 5265, 1000, 450)},
+        {m->Text2[3], px(900, 270, 1230, 330)},   {m->Text2[8], px(900, 2670, 1230, 330)},
+        {m->Command3[0], px(2160, 285, 330, 330)}, {m->Command3[11], px(2475, 2670, 330, 330)},
+    };
+    for (const auto& [widget, rect] : placed) EXPECT_EQ(widget->geometry(), rect) << widget->metaObject()->className();
+    EXPECT_EQ(m->Label1[8]->pos(), QPoint(315 / 15, 45 / 15));
+    EXPECT_EQ(m->Label1[1]->pos(), QPoint(360 / 15, 990 / 15));
+    EXPECT_EQ(m->Combo1->geometry().topLeft(), QPoint(360 / 15, 1710 / 15));
+    EXPECT_EQ(m->Combo1->width(), 1545 / 15);
+    const char* names[] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
+    const int tops[] = {315, 780, 1275, 1770, 2220, 2715};
+    for (int i = 0; i < 6; ++i) {
+        QLabel* label = m->Label1[static_cast<size_t>(i + 2)];
+        EXPECT_EQ(label->text(), names[i]);
+        EXPECT_EQ(label->parentWidget(), m->Picture1);
+        EXPECT_EQ(label->y(), tops[i] / 15);
+        EXPECT_EQ(label->geometry().right() + 1, 780 / 15);  // right edges near 780 in the frame
+        EXPECT_TRUE(label->font().bold());
+    }
+    EXPECT_EQ(m->Label1[0]->text(),
+              "Following are the raw timings. Daylight Saving Time (if any) will be applied later on the main "
+              "screen. You may correct the times to correspond to your particular location. Rest of the timings "
+              "will be scaled proportionately.");
+    EXPECT_EQ(m->Command1->text(), "Save");
+    EXPECT_EQ(m->Command2->text(), "Close");
+    EXPECT_EQ(m->Command5->text(), "Help");
+    EXPECT_FALSE(m->Command4->isVisibleTo(m));
+    EXPECT_FALSE(m->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(m->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
 TEST_F(ModifyTest, StepBelowMidnightShowsTheDayBefore) {
     azaan_tests::ClockValues times = DefaultTimes;
     times[0] = 0.0;  // a Fajr of 12:00 AM

@@ -61,4 +61,38 @@ void WriteBytes(const QString& path, const std::string& bytes) {
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& l : lines) bytes += l + "\r\n";
+    return bytes;
+}
+
+std::string WithField(const std::string& bytes, int dayNo, int field, const std::string& text) {
+    std::vector<std::string> lines = Lines(bytes);
+    std::string& line = lines.at(static_cast<size_t>(11 + dayNo));
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+        fields.push_back(line.substr(start, comma - start));
+    fields.push_back(line.substr(start));
+    fields.at(static_cast<size_t>(field)) = text;
+    line.clear();
+    for (size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + fields[i];
+    return Joined(lines);
+}
+
+std::string EndingAfterDay(const std::string& bytes, int lastDayNo) {
+    const std::vector<std::string> lines = Lines(bytes);
+    return Joined({lines.begin(), lines.begin() + 12 + lastDayNo});
+}
+
 }  // namespace azaan_tests

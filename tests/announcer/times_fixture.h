@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace azaan_tests {
 
@@ -29,5 +30,16 @@ void WriteTimesFile(const QString& folder, const Place& place = {}, const ClockV
 
 std::string ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::string& bytes);
+
+// The CR LF lines of a file (an unterminated tail counts as a line), and back.
+std::vector<std::string> Lines(const std::string& bytes);
+std::string Joined(const std::vector<std::string>& lines);
+
+// The calculator's file with one field of one day line replaced (field 0 = DayNo,
+// 1 = date, 2.. = the six times with their "#").
+std::string WithField(const std::string& bytes, int dayNo, int field, const std::string& text);
+
+// The calculator's file cut after the day line of lastDayNo (no closing block).
+std::string EndingAfterDay(const std::string& bytes, int lastDayNo);
 
 }  // namespace azaan_tests

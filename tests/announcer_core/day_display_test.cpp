@@ -1,16 +1,14 @@
 #include "announcer/core/day_display.h"
 
+#include "abha_times.h"
+
 #include <gtest/gtest.h>
 
 namespace announcer {
 namespace {
 
-int Hms(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
-
-TodayTimes Abha() {
-    return {TimeValue{0, Hms(5, 7)},   TimeValue{0, Hms(6, 29)},  TimeValue{0, Hms(12, 15)},
-            TimeValue{0, Hms(15, 30)}, TimeValue{0, Hms(17, 55)}, TimeValue{0, Hms(19, 15)}};
-}
+using announcer_test::Hms;
+constexpr auto Abha = announcer_test::AbhaTimes;
 
 using L = TimeLabel;
 

@@ -3,6 +3,8 @@
 #include "announcer/core/time_value.h"
 #include "announcer/core/today_record.h"
 
+#include "abha_times.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,27 +13,23 @@
 namespace announcer {
 namespace {
 
-int Hm(int h, int m) { return h * 3600 + m * 60; }
-
-TodayTimes Abha() {
-    return {TimeValue{0, Hm(5, 7)},   TimeValue{0, Hm(6, 29)},  TimeValue{0, Hm(12, 15)},
-            TimeValue{0, Hm(15, 30)}, TimeValue{0, Hm(17, 55)}, TimeValue{0, Hm(19, 15)}};
-}
+using announcer_test::Hms;
+constexpr auto Abha = announcer_test::AbhaTimes;
 
 TEST(DaylightSavingTest, ShiftsByTheBoxHours) {
     struct Case { const char* box; int startSeconds; TimeValue expected; const char* text; };
     const Case cases[] = {
-        {"", Hm(5, 7), {0, Hm(5, 7)}, "5:07 AM"},
-        {"summer", Hm(5, 7), {0, Hm(5, 7)}, "5:07 AM"},
-        {"-", Hm(5, 7), {0, Hm(5, 7)}, "5:07 AM"},
-        {"1", Hm(5, 7), {0, Hm(6, 7)}, "6:07 AM"},
-        {"1.5", Hm(5, 7), {0, Hm(6, 37)}, "6:37 AM"},
-        {"1.5x", Hm(5, 7), {0, Hm(6, 37)}, "6:37 AM"},
-        {"1", Hm(23, 30), {1, Hm(0, 30)}, "12:30 AM"},   // Isha past midnight: the next day
-        {"-1", Hm(0, 30), {-1, Hm(23, 30)}, "11:30 PM"}, // Fajr before midnight: the day before
-        {"1", Hm(11, 15), {0, Hm(12, 15)}, "12:15 PM"},
-        {"48", Hm(5, 7), {2, Hm(5, 7)}, "5:07 AM"},
-        {"0.025", Hm(5, 7), {0, Hm(5, 9)}, "5:09 AM"},   // 1.5 minutes go to the even 2
+        {"", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
+        {"summer", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
+        {"-", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
+        {"1", Hms(5, 7), {0, Hms(6, 7)}, "6:07 AM"},
+        {"1.5", Hms(5, 7), {0, Hms(6, 37)}, "6:37 AM"},
+        {"1.5x", Hms(5, 7), {0, Hms(6, 37)}, "6:37 AM"},
+        {"1", Hms(23, 30), {1, Hms(0, 30)}, "12:30 AM"},   // Isha past midnight: the next day
+        {"-1", Hms(0, 30), {-1, Hms(23, 30)}, "11:30 PM"}, // Fajr before midnight: the day before
+        {"1", Hms(11, 15), {0, Hms(12, 15)}, "12:15 PM"},
+        {"48", Hms(5, 7), {2, Hms(5, 7)}, "5:07 AM"},
+        {"0.025", Hms(5, 7), {0, Hms(5, 9)}, "5:09 AM"},   // 1.5 minutes go to the even 2
     };
     for (const auto& c : cases) {
         TodayTimes times{};
@@ -48,10 +46,10 @@ TEST(DaylightSavingTest, RefusesHoursItCannotUseWithoutChangingTheTime) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (double hours : {nan, inf, -inf, 1e300, -1e300, 1e8, -1e8, 3e15}) {
-        TimeValue t{0, Hm(5, 7)};
+        TimeValue t{0, Hms(5, 7)};
         EXPECT_FALSE(ShiftTime(t, hours)) << hours;
         EXPECT_EQ(t.day, 0);
-        EXPECT_EQ(t.seconds, Hm(5, 7));
+        EXPECT_EQ(t.seconds, Hms(5, 7));
     }
     TodayTimes times = Abha();
     EXPECT_FALSE(ApplyDST(times, "1E+300"));
@@ -65,9 +63,9 @@ TEST(DaylightSavingTest, StopsAtTheFirstTimeThatWouldLeaveTheCalendar) {
     TodayTimes times = Abha();
     EXPECT_FALSE(ApplyDST(times, hours));
     EXPECT_EQ(times[FajrTime]->day, lastDay);
-    EXPECT_EQ(times[FajrTime]->seconds, Hm(15, 7));
+    EXPECT_EQ(times[FajrTime]->seconds, Hms(15, 7));
     EXPECT_EQ(times[ZuhrTime]->day, lastDay);
-    EXPECT_EQ(times[ZuhrTime]->seconds, Hm(22, 15));
+    EXPECT_EQ(times[ZuhrTime]->seconds, Hms(22, 15));
     EXPECT_EQ(times[AsrTime], Abha()[AsrTime]);
     EXPECT_EQ(times[IshaTime], Abha()[IshaTime]);
 }
@@ -94,10 +92,10 @@ TEST(TimeValueTest, TextsOfTimes) {
     EXPECT_EQ(MakeTodayTimeTexts(TodayTimes{}), TodayTimeTexts{});
     EXPECT_EQ(TodayTimeText(TimeValue{0, 0}), "12:00 AM");
 
-    EXPECT_EQ(TimeValueText({0, Hm(5, 7)}), "5:07:00 AM");
-    EXPECT_EQ(TimeValueText({1, Hm(0, 30)}), "12/31/1899 12:30:00 AM");
-    EXPECT_EQ(TimeValueText({-1, Hm(23, 30)}), "12/29/1899 11:30:00 PM");
-    EXPECT_EQ(TimeValueText({2, Hm(12, 0)}), "1/1/1900 12:00:00 PM");
+    EXPECT_EQ(TimeValueText({0, Hms(5, 7)}), "5:07:00 AM");
+    EXPECT_EQ(TimeValueText({1, Hms(0, 30)}), "12/31/1899 12:30:00 AM");
+    EXPECT_EQ(TimeValueText({-1, Hms(23, 30)}), "12/29/1899 11:30:00 PM");
+    EXPECT_EQ(TimeValueText({2, Hms(12, 0)}), "1/1/1900 12:00:00 PM");
 }
 
 TEST(TimeValueTest, DayNumbersAreTheToolkitsCount) {
@@ -107,8 +105,8 @@ TEST(TimeValueTest, DayNumbersAreTheToolkitsCount) {
     EXPECT_EQ(ShortDate(DayOfDate({2026, 12, 9})), "12/9/2026");
     EXPECT_EQ(ShortDate(DayOfDate({100, 1, 1})), "1/1/100");
     EXPECT_EQ(DayOfDate({9999, 12, 31}), 2958465);
-    EXPECT_EQ(TotalMinutes({1, Hm(0, 30) + 59}), 1470);
-    EXPECT_EQ(TotalMinutes({-1, Hm(23, 30)}), -30);
+    EXPECT_EQ(TotalMinutes({1, Hms(0, 30) + 59}), 1470);
+    EXPECT_EQ(TotalMinutes({-1, Hms(23, 30)}), -30);
 }
 
 }  // namespace

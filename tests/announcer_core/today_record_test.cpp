@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace announcer {
@@ -88,65 +89,52 @@ TEST(TodayRecordTest, ReadsTheEditorsFormToo) {
     EXPECT_EQ(r.times[ZuhrTime]->seconds, Hm(12, 15));
 }
 
-TEST(TodayRecordTest, EmptyDayNoBeforeTodayIsDamagedEvenWhenTodayFollows) {
+// A reading that stops before today's record keeps the header as read, and
+// no times: the last record read is another day's, or only part of one.
+TEST(TodayRecordTest, DamageBeforeTodayKeepsTheHeaderAndNoTimes) {
     const std::string emptyDayNo =
         ",Jan 2,#  4:44 AM#,#  6:29 AM#,# 12:15 PM#,#  3:30 PM#,#  5:55 PM#,#  7:15 PM#\r\n";
-    const std::string file = Header() + Day(" 1", 1) + emptyDayNo + Day(" 3", 3);
-    TodayRecord r;
-    const auto reading = ReadTodayRecord(file, 3, r);
-    EXPECT_EQ(reading.outcome, RecordOutcome::Damaged);
-    EXPECT_EQ(reading.stop, RecordStop::EmptyDayNo);
-    EXPECT_FALSE(r.recordDayNo);
-    // The times stay as that record left them.
-    EXPECT_EQ(r.times[FajrTime]->seconds, Hm(4, 44));
-    EXPECT_EQ(r.cityName, "Abha");
-}
-
-TEST(TodayRecordTest, BlankLineBeforeTodayIsDamaged) {
-    const std::string file = Header() + Day(" 1", 1) + "\r\n" + Day(" 2", 2);
-    TodayRecord r;
-    const auto reading = ReadTodayRecord(file, 2, r);
-    EXPECT_EQ(reading.outcome, RecordOutcome::Damaged);
-    EXPECT_EQ(reading.stop, RecordStop::EmptyDayNo);
-    EXPECT_FALSE(r.recordDayNo);
-    // Nothing of today's record was taken.
-    EXPECT_EQ(r.times[FajrTime]->seconds, Hm(5, 1));
-}
-
-TEST(TodayRecordTest, EndOfFileBeforeTodayIsDamagedAndKeepsTheLastRecord) {
-    const std::string file = Header() + Day(" 1", 1) + Day(" 2", 2);
-    TodayRecord r;
-    const auto reading = ReadTodayRecord(file, 200, r);
-    EXPECT_EQ(reading.outcome, RecordOutcome::Damaged);
-    EXPECT_EQ(reading.stop, RecordStop::EndOfFile);
-    EXPECT_EQ(*r.recordDayNo, 2);
-    EXPECT_EQ(r.times[FajrTime]->seconds, Hm(5, 2));
+    const std::string badAsr =
+        " 2, Jan 2,#  5:02 AM#,#  6:30 AM#,# 12:16 PM#,#not a time#,#  5:56 PM#,#  7:16 PM#\r\n";
+    struct Case {
+        const char* name;
+        std::string file;
+        int todayNo;
+        RecordStop stop;
+        std::optional<double> recordDayNo;
+    };
+    const Case cases[] = {
+        // Even when today's record follows the damage.
+        {"empty DayNo", Header() + Day(" 1", 1) + emptyDayNo + Day(" 3", 3), 3, RecordStop::EmptyDayNo, {}},
+        {"blank line", Header() + Day(" 1", 1) + "\r\n" + Day(" 2", 2), 2, RecordStop::EmptyDayNo, {}},
+        {"end of file", Header() + Day(" 1", 1) + Day(" 2", 2), 200, RecordStop::EndOfFile, 2},
+        {"unreadable Asr", Header() + Day(" 1", 1) + badAsr + Day(" 3", 3), 3, RecordStop::UnreadableField, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TodayRecord r;
+        r.times = Day1Times;  // the last call's reading
+        const auto reading = ReadTodayRecord(c.file, c.todayNo, r);
+        EXPECT_EQ(reading.outcome, RecordOutcome::Damaged);
+        EXPECT_EQ(reading.stop, c.stop);
+        EXPECT_EQ(r.recordDayNo, c.recordDayNo);
+        EXPECT_EQ(r.times, TodayTimes{});
+        EXPECT_EQ(r.cityName, "Abha");
+        EXPECT_DOUBLE_EQ(r.qiblahDirection, 323.46);
+        EXPECT_DOUBLE_EQ(r.timeZone, 3);
+    }
 }
 
 TEST(TodayRecordTest, FileCutInsideTheHeaderKeepsWhatWasRead) {
     TodayRecord r;
     r.latitude = 7;
+    r.times = Day1Times;
     const auto reading = ReadTodayRecord("Abha\r\n# Q\r\n 323.46\r\n", 1, r);
     EXPECT_EQ(reading.stop, RecordStop::EndOfFile);
     EXPECT_EQ(r.cityName, "Abha");
     EXPECT_DOUBLE_EQ(r.qiblahDirection, 323.46);
     EXPECT_DOUBLE_EQ(r.latitude, 7);
-    EXPECT_FALSE(r.times[FajrTime]);
-}
-
-TEST(TodayRecordTest, UnreadableTimeStopsWithTheFieldsReadSoFar) {
-    const std::string bad = " 2, Jan 2,#  5:02 AM#,#  6:30 AM#,# 12:16 PM#,#not a time#,#  5:56 PM#,#  7:16 PM#\r\n";
-    const std::string file = Header() + Day(" 1", 1) + bad + Day(" 3", 3);
-    TodayRecord r;
-    const auto reading = ReadTodayRecord(file, 3, r);
-    EXPECT_EQ(reading.outcome, RecordOutcome::Damaged);
-    EXPECT_EQ(reading.stop, RecordStop::UnreadableField);
-    EXPECT_EQ(*r.recordDayNo, 2);
-    EXPECT_EQ(r.times[FajrTime]->seconds, Hm(5, 2));
-    EXPECT_EQ(r.times[ZuhrTime]->seconds, Hm(12, 16));
-    // Asr onwards keep the earlier record's values.
-    EXPECT_EQ(r.times[AsrTime]->seconds, Hm(15, 30));
-    EXPECT_EQ(r.times[IshaTime]->seconds, Hm(19, 15));
+    EXPECT_EQ(r.times, TodayTimes{});
 }
 
 TEST(TodayRecordTest, TextWhereTheLatitudeBelongsIsDamaged) {

@@ -77,6 +77,17 @@ TEST_F(Form1FaultTest, AMissingFolderIsReportedWithTheReason) {
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 
+TEST_F(Form1FaultTest, AReadOnlyTimesFileIsReportedAndKept) {
+    writeFile(path("AzaanTimes.dat"), oldTimes);
+    QFile::setPermissions(path("AzaanTimes.dat"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    desk.answers = {Yes, Yes};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 3u);  // confirmation, overwrite, the report
+    expectWriteFailure(path("AzaanTimes.dat"), "Permission denied");
+    EXPECT_EQ(readFile(path("AzaanTimes.dat")), oldTimes);
+    EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
+}
+
 // The overwrite question is about the file that is written, wherever the box points.
 TEST_F(Form1FaultTest, TheOverwriteQuestionAsksAboutTheFileInItsOwnFolder) {
     ASSERT_TRUE(QDir(desk.folder).mkdir("sub"));

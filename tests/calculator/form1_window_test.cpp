@@ -116,6 +116,24 @@ TEST_F(Form1Test, TypingAPlaceNameIsNoPick) {
     EXPECT_EQ(form->Combo1[0]->count(), 200);
 }
 
+// Enter after a typed name goes to the create command with the typed numbers: the list
+// neither completes the name nor picks the entry it matches.
+TEST_F(Form1Test, EnterAfterATypedNameKeepsTheTypedNumbers) {
+    form->show();
+    enterPlace("", "1.5", "2.5", "3");
+    form->Combo1[0]->setFocus();
+    QTest::keyClicks(form->Combo1[0]->lineEdit(), "lon");
+    EXPECT_EQ(form->Combo1[0]->currentText(), "lon");
+    QTest::keyClicks(form->Combo1[0]->lineEdit(), "don");
+    desk.answers = {desktop::answer::No};
+    QTest::keyClick(form->Combo1[0]->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(form->Text1[1]->text(), "1.5");
+    EXPECT_EQ(form->Text1[2]->text(), "2.5");
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(desk.messageBoxes[0].text.startsWith("City\t\tLondon\rLatitude\t\t 1.5\r"))
+        << desk.messageBoxes[0].text.toStdString();
+}
+
 TEST_F(Form1Test, TheAsrChoiceChangesOnlyAsr) {
     enterPlace("Makkah", "21.4225", "39.8262", "3");
     const QStringList one = form->Text2Text().split("\r\n");

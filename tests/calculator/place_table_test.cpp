@@ -81,6 +81,9 @@ TEST(PlaceTable, ShownNameRaisesOnlyTheFirstCharacter) {
         {"adelaide", "Adelaide"},         {"alice springs", "Alice springs"},
         {"New york", "New york"},         {"washingtondc", "Washingtondc"},
         {"Hyderabad, India", "Hyderabad, India"}, {"", ""},
+        {"\xC3\xBCr\xC3\xBCmqi", "\xC3\x9Cr\xC3\xBCmqi"},  // "ürümqi" -> "Ürümqi"
+        {"\xC3\xB7x", "\xC3\xB7x"},                            // the division sign has no capital
+        {"1st street", "1st street"},
     };
     for (auto [stored, shown] : cases) EXPECT_EQ(ShownPlaceName(stored), shown);
 }

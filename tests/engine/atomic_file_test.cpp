@@ -88,6 +88,21 @@ TEST_F(AtomicTextFileTest, FailuresKeepEverythingAndSayWhy) {
   EXPECT_EQ(EntryCount(), 1u);
 }
 
+// A file the user made read-only is not replaced behind its back, not even by root.
+TEST_F(AtomicTextFileTest, AReadOnlyFileIsKeptAndTheReasonGiven) {
+  const fs::path file = folder / "AzaanTimes.dat";
+  Write(file, "old");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  AtomicTextFile out;
+  std::string error;
+  EXPECT_FALSE(out.open(file.string(), error));
+  EXPECT_EQ(error, "Permission denied");
+  EXPECT_FALSE(out.writeLine("new"));
+  EXPECT_FALSE(out.commit(error));
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
 TEST_F(AtomicTextFileTest, FolderAppearingBeforeCommitKeepsIt) {
   const fs::path file = folder / "AzaanTimes.dat";
   AtomicTextFile out;
