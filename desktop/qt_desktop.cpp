@@ -19,12 +19,9 @@
 namespace desktop {
 namespace {
 
-// "notepad" on this desktop: a stand-in may be named by the environment
-// (the end-to-end test does so); otherwise the desktop's opener for the file.
-QString textViewer() {
-    const QString chosen = qEnvironmentVariable("SUITE_TEXT_VIEWER");
-    return chosen.isEmpty() ? QStringLiteral("xdg-open") : chosen;
-}
+// "notepad" on this desktop: the desktop's own opener, which starts the
+// user's chosen application for text files.
+const char* const kTextViewer = "xdg-open";
 
 // A web address has a scheme of more than one letter ("C:" is a drive).
 QUrl urlFor(const QString& target) {
@@ -47,7 +44,7 @@ int QtDesktop::messageBox(const QString& text, int style, const QString& title) 
 
 bool QtDesktop::startCommandLine(const QString& line, int /*showState*/) {
     const Launch launch = planLaunch(parseCommandLine(line.toStdString()),
-                                     programFolder().toStdString(), textViewer().toStdString());
+                                     programFolder().toStdString(), kTextViewer);
     QStringList arguments;
     for (const std::string& a : launch.arguments) arguments << QString::fromStdString(a);
     // Started straight, never through a shell: the argument cannot run commands.

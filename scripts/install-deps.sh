@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   xvfb xauth xdotool trayer x11-utils imagemagick xdg-utils libglib2.0-bin file
+  tesseract-ocr tesseract-ocr-eng
 )
 
 missing=()

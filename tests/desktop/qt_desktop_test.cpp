@@ -43,15 +43,22 @@ TEST(QtDesktop, AMissingProgramIsReportedAsNotStarted) {
     ASSERT_FALSE(QFileInfo::exists(desk.programFolder() + "/velstra"));
     EXPECT_FALSE(desk.startCommandLine("velstra", desktop::show::NormalNoFocus));
 
-    QTemporaryDir dir;
-    ScopedEnv viewer("SUITE_TEXT_VIEWER", QFile::encodeName(dir.filePath("no-such-viewer")));
+    // A desktop without its opener on the search path.
+    QTemporaryDir empty;
+    ScopedEnv path("PATH", QFile::encodeName(empty.path()));
     EXPECT_FALSE(desk.startCommandLine("NOTEPAD  /tmp/AzaanTimes.dat", desktop::show::Maximized));
     EXPECT_FALSE(desk.startCommandLine("/no/such/program arg", desktop::show::Normal));
 }
 
-TEST(QtDesktop, TheTextViewerCanBeAStandIn) {
+TEST(QtDesktop, TheTextViewerIsTheDesktopsOpenerOnTheSearchPath) {
     desktop::QtDesktop desk;
-    ScopedEnv viewer("SUITE_TEXT_VIEWER", "true");
+    QTemporaryDir bin;
+    QFile opener(bin.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 0\n");
+    opener.close();
+    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ScopedEnv path("PATH", QFile::encodeName(bin.path()));
     EXPECT_TRUE(desk.startCommandLine("notepad /a;rm -rf x", desktop::show::Normal));
 }
 
