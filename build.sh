@@ -23,7 +23,7 @@ case "$mode" in
     exec build/bin/velstra
     ;;
   test)
-    configure_and_build build
+    configure_and_build build -DSUITE_BUILD_TESTS=ON -DSUITE_BUILD_BENCHMARKS=ON
     ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   ci)

@@ -153,6 +153,10 @@ void Form1::buildControls() {
     Command3 = new PictureButton("World Map", Frame1);
     Command3->setGeometry(Twips(2220, 4450, 1200, 915));
     LoadResources();
+    QIcon windowIcon;
+    for (const char* size : {"16", "32", "64"})
+        windowIcon.addFile(QString(":/resources/velstra_%1.png").arg(size));
+    setWindowIcon(windowIcon);
     Command3->setIcon(QIcon(":/resources/worldmap_button.png"));
     Command3->setIconSize(QSize(24, 24));
     Command4 = new PictureButton("Internet (Recommended)", Frame1);

@@ -205,6 +205,8 @@ TEST_F(Form1Test, LayoutCaptionsColoursAndTabOrder) {
     EXPECT_TRUE(form->Command1[1]->isDefault());
     EXPECT_EQ(form->Command1[0], nullptr);
     EXPECT_EQ(form->Text1[0], nullptr);
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_FALSE(form->Command3->icon().isNull());
 
     EXPECT_EQ(form->Text1[1]->geometry(), QRect(126, 58, 50, 23));  // 1890, 870, 750 x 350 twips
     EXPECT_EQ(form->Text2->geometry(), QRect(10, 408, 303, 55));
