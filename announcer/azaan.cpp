@@ -7,6 +7,7 @@
 #include "announcer/core/place_captions.h"
 #include "announcer/core/settings_file.h"
 #include "announcer/core/volume_options.h"
+#include "announcer/elided_label.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
 #include "announcer/schedule_reports.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -90,6 +92,7 @@ Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), des
 
     buildControls();
     buildMenu();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Azaan::focusMoved);
 
     TrayIcon = ProgramIcon();
     setWindowIcon(TrayIcon);
@@ -185,7 +188,12 @@ void Azaan::buildControls() {
 
     Label10[4] = MakeLabel(w, QStringLiteral("Qiblah"), Twips(NeedleStartX - 600, 1890, 1200, 255));
     Label10[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    for (int i = 0; i < 4; ++i) Label10[i] = MakeLabel(w, QString(), Twips(3240, 2160 + 270 * i, 3150, 255));
+    // A long place name runs to the window's edge: drawn short there, shown whole on hover.
+    for (int i = 0; i < 4; ++i) {
+        Label10[i] = new ElidedLabel(w);
+        Label10[i]->setTextFormat(Qt::PlainText);
+        Label10[i]->setGeometry(Twips(3240, 2160 + 270 * i, 3150, 255));
+    }
 
     Command3 = new QPushButton(QStringLiteral("Prayer Times For Another City"), w);
     Command3->setGeometry(Twips(3240, 3300, 3120, 375));
@@ -272,8 +280,28 @@ bool Azaan::Form_Load() {
     return true;
 }
 
+// The window becomes the program's active window at its first showing and when
+// the user comes back to it from the About box or the editor. Coming back from a
+// message box, a menu or another program is not such a change: reading the
+// settings then would undo hours the user has typed since the last tick.
+void Azaan::focusMoved(QWindow* now) {
+    if (now == nullptr || now == windowHandle()) {
+        if (now == nullptr) cameFromOwnForm_ = false;
+        return;
+    }
+    cameFromOwnForm_ = false;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() == now)
+            cameFromOwnForm_ = qobject_cast<frmSplash*>(top) != nullptr || qobject_cast<Modify*>(top) != nullptr;
+    }
+}
+
 bool Azaan::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    if (e->type() == QEvent::WindowActivate && (!activatedOnce_ || cameFromOwnForm_)) {
+        activatedOnce_ = true;
+        cameFromOwnForm_ = false;
+        Form_Activate();
+    }
     return QMainWindow::event(e);
 }
 

@@ -25,6 +25,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QWindow;
 
 class Azaan : public QMainWindow {
     Q_OBJECT
@@ -140,6 +141,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void focusMoved(QWindow* now);
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
@@ -160,4 +162,6 @@ private:
     QPointer<Modify> modify_;
     bool messageOpen_ = false;  // the file message waits in its own event loop
     bool ended_ = false;
+    bool activatedOnce_ = false;    // the settings are read at the first activation...
+    bool cameFromOwnForm_ = false;  // ...and on coming back from the About box or the editor
 };

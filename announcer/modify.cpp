@@ -104,7 +104,10 @@ void Modify::buildControls() {
         QLabel* label = new QLabel(QString::fromLatin1(PrayerNames[static_cast<size_t>(row)]), Picture1);
         SetBold(label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(Twips(0, LabelTops[static_cast<size_t>(row)], 780, 255));
+        // From its own top, tall enough that the centred name sits level with the time box beside it.
+        const int labelTop = Px(LabelTops[static_cast<size_t>(row)]);
+        const int boxMiddle = Px(BoxTops[static_cast<size_t>(row)]) + Px(330) / 2;
+        label->setGeometry(0, labelTop, Px(780), 2 * (boxMiddle - labelTop));
         Label1[static_cast<size_t>(c - 1)] = label;
 
         QLineEdit* box = new QLineEdit(Picture1);
@@ -203,6 +206,7 @@ void Modify::Combo1_Click() {
     }
 
     Text1->setText(Q(DayTimes.cityLine()));
+    Text1->setCursorPosition(0);  // a long city line shows from its start
     const auto kind = static_cast<announcer::PeriodKind>(Combo1->currentIndex());
     {
         const QSignalBlocker quiet(List1[2]);

@@ -2,6 +2,8 @@
 // message with the tick that waits while it is open.
 #include "tests/announcer/azaan_fixture.h"
 
+#include "announcer/elided_label.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -99,6 +101,24 @@ TEST_F(StartTest, FileTextsShowAsPlainTextNeverMarkup) {
     EXPECT_EQ(w->Label10[0]->textFormat(), Qt::PlainText);
     EXPECT_TRUE(w->Label1->text().startsWith("Prayer times in <b>Abha</b>  on"));
     EXPECT_EQ(w->Label1->textFormat(), Qt::PlainText);
+}
+
+TEST_F(StartTest, LongPlaceNameKeepsItsCaptionInsideTheWindow) {
+    Place place;
+    place.city = "Rawalpindi Cantonment Board Area North";
+    WriteTimesFile(desk.folder, place);
+    at(9, 0);
+    ASSERT_TRUE(load());
+    auto* city = dynamic_cast<ElidedLabel*>(w->Label10[0]);
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(city->text(), "City: Rawalpindi Cantonment Board Area North");
+    EXPECT_TRUE(city->isElided());
+    EXPECT_LE(city->geometry().right(), w->width());
+    for (int i = 1; i < 4; ++i) {
+        auto* caption = dynamic_cast<ElidedLabel*>(w->Label10[static_cast<size_t>(i)]);
+        ASSERT_NE(caption, nullptr);
+        EXPECT_FALSE(caption->isElided()) << caption->text().toStdString();
+    }
 }
 
 TEST_F(StartTest, MissingFileAtStartAsksOnceAndStartsTheCalculatorOnYes) {

@@ -99,6 +99,9 @@ TEST_F(ModifyTest, ControlsStandWhereTheWindowPlacesThem) {
         EXPECT_EQ(label->y(), tops[i] / 15);
         EXPECT_EQ(label->geometry().right() + 1, 780 / 15);  // right edges near 780 in the frame
         EXPECT_TRUE(label->font().bold());
+        // The name stands level with its time box.
+        const QRect box = m->Text2[static_cast<size_t>(i + 3)]->geometry();
+        EXPECT_NEAR(label->geometry().center().y(), box.center().y(), 1) << names[i];
     }
     EXPECT_EQ(m->Label1[0]->text(),
               "Following are the raw timings. Daylight Saving Time (if any) will be applied later on the main "
