@@ -12,6 +12,7 @@
 #include "announcer/modify.h"
 #include "announcer/schedule_reports.h"
 #include "announcer/window_layout.h"
+#include "engine/qibla.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +26,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -240,6 +240,7 @@ void Azaan::buildMenu() {
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
 QString Azaan::ProgramFolder() const { return desk_.programFolder(); }
+QString Azaan::TimesFilePath() const { return ProgramFolder() + "/" + announcer::TimesFileName; }
 std::string Azaan::folderPath() const { return desk_.programFolder().toStdString(); }
 
 // ---------------------------------------------------------------- start-up
@@ -262,10 +263,7 @@ bool Azaan::Form_Load() {
     setWindowTitle(WindowTitle);
     desk_.claimWindowTitle(WindowTitle);
     // 5. 300 twips above the centre of the screen.
-    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = s->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2 - Px(300));
-    }
+    CentreOnScreen(this, 300);
     // 6. The play flag follows the box, which still stands at its design state.
     PlayAzaanFlag = Check1->isChecked() ? 1 : 0;
     // 7. Today's record, with its message when the file is missing or damaged.
@@ -389,7 +387,7 @@ void Azaan::hideMainWindow() {
 announcer::RecordOutcome Azaan::readTodayRecord() {
     const QDate today = desk_.now().date();
     TodayNo = announcer::TodayNo(today.month(), today.day());
-    const auto reading = announcer::ReadTodayRecordAt(folderPath() + "/" + announcer::TimesFileName, TodayNo, Record);
+    const auto reading = announcer::ReadTodayRecordAt(TimesFilePath().toStdString(), TodayNo, Record);
     // Freshly read, so the hours are added once; a file that cannot be opened changes nothing.
     if (reading.outcome != announcer::RecordOutcome::Missing) TodayTimes = Record.times;
     return reading.outcome;
@@ -437,9 +435,9 @@ void Azaan::writePlaceCaptions() {
 }
 
 void Azaan::turnNeedle() {
-    const announcer::NeedleEnd end = announcer::QiblahNeedleEnd(Line1.X1, Line1.Y1, Record.qiblahDirection);
-    Line1.X2 = end.x2;
-    Line1.Y2 = end.y2;
+    const engine::NeedleEnd end = engine::QiblaNeedleEnd(Line1.X1, Line1.Y1, Record.qiblahDirection);
+    Line1.X2 = end.x;
+    Line1.Y2 = end.y;
     Background->update();
 }
 
@@ -547,7 +545,7 @@ void Azaan::Command3_Click() {
     if (answer == desktop::answer::Yes)
         desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)
-        desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + announcer::TimesFileName,
+        desk_.startCommandLine("NOTEPAD  " + TimesFilePath(),
                                desktop::show::NormalNoFocus);
 }
 

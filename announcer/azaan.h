@@ -93,6 +93,8 @@ public:
 
     QString CityName() const;
     QString ProgramFolder() const;
+    // The times file this window reads, in the program's folder.
+    QString TimesFilePath() const;
     desktop::Desktop& Desk() { return desk_; }
 
     // --- handlers ---

@@ -5,11 +5,9 @@
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next "About ..." starts afresh
@@ -49,10 +47,7 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this, 0);
 }
 
 bool frmSplash::event(QEvent* e) {

@@ -2,7 +2,6 @@
 
 #include "announcer/azaan.h"
 #include "announcer/core/times_file_problem.h"
-#include "announcer/core/today_record.h"
 #include "announcer/window_layout.h"
 #include "engine/atomic_file.h"
 #include "engine/leading_number.h"
@@ -10,13 +9,11 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -145,7 +142,7 @@ void Modify::buildControls() {
     connect(Command5, &QPushButton::clicked, this, &Modify::Command5_Click);
 }
 
-QString Modify::TimesFilePath() const { return desk_.programFolder() + "/" + announcer::TimesFileName; }
+QString Modify::TimesFilePath() const { return main_.TimesFilePath(); }
 
 void Modify::keyPressEvent(QKeyEvent* e) {
     // Esc is Help (the cancel button), Enter is Save (the default button).
@@ -163,10 +160,7 @@ void Modify::keyPressEvent(QKeyEvent* e) {
 // ---------------------------------------------------------------- opening and loading
 
 void Modify::Form_Load() {
-    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = s->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2 - Px(500));
-    }
+    CentreOnScreen(this, 500);
     Combo1->setCurrentIndex(static_cast<int>(announcer::PeriodKind::Monthly));
     Combo1_Click();
 }
@@ -255,15 +249,9 @@ void Modify::Command1_Click() {
     Command4->click();
 
     const QString path = TimesFilePath();
-    engine::AtomicTextFile file;
     std::string error;
-    bool saved = file.open(path.toStdString(), error);
-    if (saved) {
-        for (const std::string& line : DayTimes.editorForm(Text1->text().toStdString()))
-            if (!file.writeLine(line)) break;
-        saved = file.commit(error);
-    }
-    if (!saved) {
+    if (!engine::WriteTextFileAtomically(path.toStdString(), DayTimes.editorForm(Text1->text().toStdString()),
+                                         error)) {
         desk_.messageBox("The prayer times could not be saved to\r" + path + "\r\rReason: " + Q(error) +
                              "\r\rThe file was left as it was.",
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());

@@ -2,7 +2,6 @@
 
 #include "announcer/azaan.h"
 #include "announcer/core/times_file_problem.h"
-#include "announcer/core/today_record.h"
 #include "engine/atomic_file.h"
 #include "engine/times_file.h"
 
@@ -21,7 +20,7 @@ QString ReportTitle(announcer::ScheduleKind kind) {
 
 void WriteScheduleReport(Azaan& main, announcer::ScheduleKind kind) {
     desktop::Desktop& desk = main.Desk();
-    const QString timesPath = main.ProgramFolder() + "/" + announcer::TimesFileName;
+    const QString timesPath = main.TimesFilePath();
 
     // The whole year first: a report is written only from a whole file.
     engine::TimesFileData year;
@@ -37,15 +36,9 @@ void WriteScheduleReport(Azaan& main, announcer::ScheduleKind kind) {
     const QString folder = main.TempPath.isEmpty() ? QDir::currentPath() + "/" : main.TempPath;
     const QString reportPath = folder + Q(announcer::ScheduleFileName(kind));
 
-    engine::AtomicTextFile file;
     std::string error;
-    bool written = file.open(reportPath.toStdString(), error);
-    if (written) {
-        for (const std::string& line : announcer::ScheduleLines(kind, main.CityName().toStdString(), year))
-            if (!file.writeLine(line)) break;
-        written = file.commit(error);
-    }
-    if (!written) {
+    if (!engine::WriteTextFileAtomically(reportPath.toStdString(),
+                                         announcer::ScheduleLines(kind, main.CityName().toStdString(), year), error)) {
         desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + reportPath + "\r\rReason: " +
                             Q(error),
                         desktop::mb::OkOnly + desktop::mb::Critical, QString());

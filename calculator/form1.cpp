@@ -6,6 +6,7 @@
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
 #include "calculator/resource_init.h"
+#include "calculator/twips.h"
 #include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
@@ -32,10 +33,8 @@ namespace {
 constexpr int kPointerDefault = 0;
 constexpr int kPointerBusy = 11;
 
-// The window's measures are in twips; the screen's pixels hold 15 of them.
-int Px(int twips) { return qRound(twips / 15.0); }
 QRect Twips(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
 const QColor kDarkRed(128, 0, 0);
@@ -93,7 +92,7 @@ void Form1::buildControls() {
     formFont.setStyleHint(QFont::SansSerif);
     formFont.setPixelSize(11);
     setFont(formFont);
-    setFixedSize(Px(4980), Px(7080));
+    setFixedSize(TwipsToPixels(4980), TwipsToPixels(7080));
 
     Frame1 = new QGroupBox(this);
     Frame1->setGeometry(Twips(30, -30, 4905, 7065));
@@ -225,7 +224,7 @@ void Form1::Form_Load() {
     if (QScreen* screen = this->screen()) {
         QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2 - Px(300));
+             area.top() + (area.height() - height()) / 2 - TwipsToPixels(300));
     }
 
     Text1[4]->setText("AzaanTimes.dat");

@@ -14,7 +14,6 @@ namespace calculator {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 const QColor Red(255, 0, 0);
 const QColor DarkGreen(0, 128, 0);
 const QColor Blue(0, 0, 255);

@@ -3,20 +3,13 @@
 #include "engine/format_fixed.h"
 #include "engine/qibla.h"
 
-#include <cmath>
-
 namespace calculator {
 
 namespace {
-constexpr double ShortPi = 3.1415;  // the qibla routine's own value
 constexpr float TitleAndBorders = 500;
 }  // namespace
 
-NeedleEnd NeedleEndFor(double bearing) {
-    const double angle = (450 - bearing) * ShortPi / 180;  // counter-clockwise from east
-    return {CompassCentreX + NeedleLength * std::cos(angle),
-            CompassCentreY - NeedleLength * std::sin(angle)};
-}
+NeedleEnd NeedleEndFor(double bearing) { return engine::QiblaNeedleEnd(CompassCentreX, CompassCentreY, bearing); }
 
 MapPick PickMapPoint(float x, float y, float outerWidth, float outerHeight) {
     // Single precision throughout, so the texts match what the picker always showed.

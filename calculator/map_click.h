@@ -3,22 +3,20 @@
 // its tests share one path.
 #pragma once
 
+#include "engine/qibla.h"
+
 #include <string>
 
 namespace calculator {
 
-// The needle's fixed start, the compass centre, and its length (twips).
+// The needle's fixed start, the compass centre (twips).
 inline constexpr double CompassCentreX = 1050;
 inline constexpr double CompassCentreY = 2130;
-inline constexpr double NeedleLength = 800;
 
-struct NeedleEnd {
-    double x;
-    double y;
-};
+using engine::NeedleEnd;
 
 // Where the needle ends for a bearing (degrees clockwise from north): up for 0,
-// right for 90. Uses the same short pi as the qibla routine.
+// right for 90.
 NeedleEnd NeedleEndFor(double bearing);
 
 struct MapPick {

@@ -4,11 +4,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace calculator {
-
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 MapLine::MapLine(QWidget* parent, QColor colour, int penWidth)
     : QWidget(parent), colour_(colour), penWidth_(penWidth) {

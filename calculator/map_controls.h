@@ -3,6 +3,8 @@
 // Positions are in twips, as the window lays them out.
 #pragma once
 
+#include "calculator/twips.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
@@ -57,8 +59,5 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
-
-// Twips to pixels: the program's 15 twips a pixel.
-int TwipsToPixels(double twips);
 
 }  // namespace calculator

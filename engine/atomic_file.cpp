@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <random>
 
+#include "engine/text_routines.h"
+
 namespace engine {
 namespace {
 
@@ -32,11 +34,6 @@ std::string FolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
   if (slash == std::string::npos) return "";
   return path.substr(0, slash + 1);
-}
-
-std::string BaseOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string UniqueSuffix() {
@@ -90,7 +87,7 @@ bool AtomicTextFile::open(const std::string& path, std::string& error) {
   }
   const std::string folder = FolderOf(target_);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath_ = folder + "." + BaseOf(target_) + UniqueSuffix();
+    tempPath_ = folder + "." + FileNamePart(target_, '/') + UniqueSuffix();
     fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ >= 0 || errno != EEXIST) break;
   }
@@ -159,6 +156,15 @@ void AtomicTextFile::abort() {
     tempPath_.clear();
   }
   buffer_.clear();
+}
+
+bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+  AtomicTextFile file;
+  if (!file.open(path, error)) return false;
+  for (const std::string& line : lines) {
+    if (!file.writeLine(line)) break;  // commit reports why
+  }
+  return file.commit(error);
 }
 
 }  // namespace engine

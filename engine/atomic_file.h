@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/line_sink.h"
 
@@ -36,5 +37,9 @@ class AtomicTextFile : public LineSink {
   std::string buffer_;
   int failedErrno_ = 0;
 };
+
+// The lines, each ended by CR LF, as the new content of path, written as above;
+// false, with the reason in error, when they could not be.
+bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error);
 
 }  // namespace engine

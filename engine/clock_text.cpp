@@ -46,11 +46,13 @@ std::string ShortTime(int secondsOfDay) {
   return buf;
 }
 
+const char* MonthAbbreviation(int month) { return MonthAbbrev[MonthIndex(month)]; }
+
 std::string MonthDay(int month, int day) { return std::string(MonthName[MonthIndex(month)]) + " " + std::to_string(day); }
 
 std::string DayMonthYear(int day, int month, int year) {
   char buf[48];
-  std::snprintf(buf, sizeof buf, "%02d %s %04d", day, MonthAbbrev[MonthIndex(month)], year);
+  std::snprintf(buf, sizeof buf, "%02d %s %04d", day, MonthAbbreviation(month), year);
   return buf;
 }
 

@@ -12,6 +12,9 @@ std::string ShortTime(int secondsOfDay);  // "5:07 AM" (pattern "h:mm AMPM")
 extern const char* const MonthAbbrev[12];  // "Jan".."Dec"
 extern const char* const MonthName[12];    // "January".."December"
 
+// MonthAbbrev of a month 1..12; months outside it count as January.
+const char* MonthAbbreviation(int month);
+
 // "MMMM D": "December 9". Months outside 1..12 count as January.
 std::string MonthDay(int month, int day);
 

@@ -10,14 +10,13 @@ std::string BuildDayLine(const DayEvents& d) {
   // A Zuhr before noon is the only time whose half of the day can change; one past
   // 13:00 has become 1.xx and is told from the morning by the later Asr.
   const bool zuhrMorning = d.clock[Zuhr] < 12 && d.clock[Zuhr] > d.clock[Asr];
-  const int month = d.month >= 1 && d.month <= 12 ? d.month - 1 : 0;
   const char* const suffix[6] = {" AM#,#", " AM#,#", zuhrMorning ? " AM#,#" : " PM#,#", " PM#,#", " PM#,#", " PM#"};
 
   std::string line;
   line.reserve(84);
   line += PrintForm(d.dayNo);
   line += ", ";
-  line += MonthAbbrev[month];
+  line += MonthAbbreviation(d.month);
   line += PrintForm(d.day);
   line += ",#";
   for (int p = 0; p < 6; ++p) {

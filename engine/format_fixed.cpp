@@ -29,12 +29,12 @@ double RoundWholeHalfEven(double x) {
 
 // The field's steps, with the print form of the caller's precision.
 template <class PrintFn>
-std::string Field(double rounded, int width, int decimals, PrintFn print) {
+std::string Field(double rounded, int width, int decimals, FractionRounding roundFraction, PrintFn print) {
   const double magnitude = std::fabs(rounded);
   const double ip = std::floor(magnitude);
   // The tiny addition keeps a fraction such as .07, which the subtraction leaves
   // as .06999..., at .07.
-  const double frac = RoundHalfEven(magnitude - ip + 0.000000001, decimals);
+  const double frac = roundFraction(magnitude - ip + 0.000000001, decimals);
   const long nInt = static_cast<long>(PrintForm(ip).size());
   const long nFrac = frac == 0 ? 0 : static_cast<long>(PrintForm(frac).size()) - 2;
   long pad = width - nInt;
@@ -59,8 +59,11 @@ double RoundHalfEven(double v, int decimals) {
 
 std::string FormatFixedBySteps(double& value, int width, int decimals) {
   value = RoundHalfEven(value, decimals);
-  const double rounded = value;
-  return Field(rounded, width, decimals, [rounded] { return PrintForm(rounded); });
+  return FixedField(value, width, decimals, RoundHalfEven);
+}
+
+std::string FixedField(double rounded, int width, int decimals, FractionRounding roundFraction) {
+  return Field(rounded, width, decimals, roundFraction, [rounded] { return PrintForm(rounded); });
 }
 
 std::string FormatFixed(double& value, int width, int decimals) {
@@ -71,8 +74,7 @@ std::string FormatFixed(double& value, int width, int decimals) {
   value = RoundHalfEven(value, decimals);
   const double magnitude = std::fabs(value);
   if (!(magnitude < 1e9)) {
-    double v = value;
-    return Field(v, width, decimals, [v] { return PrintForm(v); });
+    return FixedField(value, width, decimals, RoundHalfEven);
   }
   const auto scale = static_cast<std::uint64_t>(Pow10(decimals));
   const auto digits = static_cast<std::uint64_t>(std::floor(magnitude * static_cast<double>(scale) + 0.5));
@@ -119,7 +121,7 @@ std::string FormatFixed(float& value, int width, int decimals) {
     value = static_cast<float>(rounded);
   }
   const float single = value;
-  return Field(single, width, decimals, [single] { return PrintFormSingle(single); });
+  return Field(single, width, decimals, RoundHalfEven, [single] { return PrintFormSingle(single); });
 }
 
 }  // namespace engine

@@ -18,6 +18,11 @@ std::string FormatFixed(double& value, int width, int decimals);
 // text by a quicker road for the usual values (kept for checking that).
 std::string FormatFixedBySteps(double& value, int width, int decimals);
 
+// The field's steps for a value the caller has already rounded, its fraction brought
+// to the decimals by roundFraction (the log book cuts where the files round).
+using FractionRounding = double (*)(double value, int decimals);
+std::string FixedField(double rounded, int width, int decimals, FractionRounding roundFraction);
+
 // The same for a single-precision caller (the map picker); digits as a single prints them.
 std::string FormatFixed(float& value, int width, int decimals);
 

@@ -74,9 +74,8 @@ std::string PrintFormSingle(float v) {
   if (std::isnan(v)) return " NaN";
   const bool negative = v < 0;
   if (std::isinf(v)) return negative ? "-Infinity" : " Infinity";
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::general, 7);
-  return FromGeneral(negative, std::string(buf, r.ptr));
+  // A single widens to a double exactly, so its 7 digits are the same either way.
+  return General(std::fabs(v), negative, 7);
 }
 
 }  // namespace engine

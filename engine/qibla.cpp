@@ -9,6 +9,7 @@ namespace {
 constexpr double kPi = 3.1415;
 constexpr double kKaabaLongitude = 39.9;
 constexpr double kTanKaabaLatitude = 0.394;
+constexpr double kNeedleLength = 800;  // twips
 }  // namespace
 
 void CalcQibla(double latitude, double longitude, double& rawAngle, double& bearing) {
@@ -27,6 +28,11 @@ void CalcQibla(double latitude, double longitude, double& rawAngle, double& bear
   } else if (r < 0 && d < 0) {
     bearing = std::fabs(r);
   }
+}
+
+NeedleEnd QiblaNeedleEnd(double x1, double y1, double bearing) {
+  const double a = (450 - bearing) * kPi / 180;  // counter-clockwise from east
+  return {x1 + kNeedleLength * std::cos(a), y1 - kNeedleLength * std::sin(a)};
 }
 
 }  // namespace engine

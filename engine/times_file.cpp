@@ -1,11 +1,9 @@
 #include "engine/times_file.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdio>
-#include <sys/stat.h>
+#include <utility>
 
 #include "engine/field_reader.h"
+#include "engine/file_bytes.h"
 
 namespace engine {
 namespace {
@@ -59,18 +57,9 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
 
 ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out) {
   out = TimesFileData{};
-  struct stat st{};
-  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return ReadOutcome::Missing;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return ReadOutcome::Missing;
-  std::string bytes;
-  char buf[65536];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) bytes.append(buf, n);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return ReadOutcome::Missing;
-  return ReadTimesFile(bytes, out);
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return ReadOutcome::Missing;
+  return ReadTimesFile(*bytes, out);
 }
 
 }  // namespace engine

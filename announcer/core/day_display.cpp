@@ -54,9 +54,8 @@ std::string CalcTimeLeft(long long minutes) {
 }
 
 std::string DayHeading(const std::string& cityName, const CivilDate& today) {
-    const int m = today.month >= 1 && today.month <= 12 ? today.month : 1;
     return "Prayer times in " + cityName + "  on\r" + std::to_string(today.day) + " " +
-           engine::MonthAbbrev[m - 1] + " " + std::to_string(today.year) + "\r\r";
+           engine::MonthAbbreviation(today.month) + " " + std::to_string(today.year) + "\r\r";
 }
 
 }  // namespace announcer

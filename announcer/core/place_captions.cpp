@@ -21,9 +21,4 @@ PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, do
     return c;
 }
 
-NeedleEnd QiblahNeedleEnd(double x1, double y1, double qiblahDirection) {
-    const double a = (450.0 - qiblahDirection) * 3.1415 / 180.0;  // the program's own pi
-    return NeedleEnd{x1 + 800.0 * std::cos(a), y1 - 800.0 * std::sin(a)};
-}
-
 }  // namespace announcer

@@ -1,4 +1,4 @@
-// The place captions (Label10(0)..Label10(4)) and the qiblah needle's end point.
+// The place captions (Label10(0)..Label10(4)).
 #pragma once
 
 #include <string>
@@ -15,14 +15,5 @@ struct PlaceCaptions {
 
 PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, double longitude,
                                 double timeZone);
-
-// The needle is 800 twips long from its fixed start (x1, y1); y grows
-// downwards. a = (450 - bearing) x 3.1415 / 180; x2 = x1 + 800 cos a,
-// y2 = y1 - 800 sin a. Up for 0, right for 90, down for 180, left for 270.
-struct NeedleEnd {
-    double x2;
-    double y2;
-};
-NeedleEnd QiblahNeedleEnd(double x1, double y1, double qiblahDirection);
 
 }  // namespace announcer

@@ -1,12 +1,12 @@
 #include "announcer/core/settings_file.h"
 
+#include "engine/file_bytes.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace announcer {
@@ -82,11 +82,9 @@ SettingsReading ParseSettingsFile(const std::string& bytes) {
 }
 
 SettingsReading ReadSettingsFile(const std::string& folder) {
-    std::ifstream in(SettingsPath(folder), std::ios::binary);
-    if (!in) return SettingsReading{};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return ParseSettingsFile(bytes.str());
+    const std::optional<std::string> bytes = engine::ReadFileBytes(SettingsPath(folder).string());
+    if (!bytes) return SettingsReading{};
+    return ParseSettingsFile(*bytes);
 }
 
 }  // namespace announcer

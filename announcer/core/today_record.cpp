@@ -2,10 +2,7 @@
 
 #include "engine/day_numbering.h"
 #include "engine/field_reader.h"
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "engine/file_bytes.h"
 
 namespace announcer {
 
@@ -114,14 +111,9 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 }
 
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
-    return ReadTodayRecord(bytes.str(), todayNo, record);
+    const std::optional<std::string> bytes = engine::ReadFileBytes(path);
+    if (!bytes) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    return ReadTodayRecord(*bytes, todayNo, record);
 }
 
 }  // namespace announcer

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace announcer {
 namespace {
 
@@ -33,21 +31,6 @@ TEST(PlaceCaptionsTest, SignsZerosAndFractions) {
         EXPECT_EQ(captions.longitude, c.lonText);
         EXPECT_EQ(captions.timeZone, c.zoneText);
     }
-}
-
-TEST(QiblahNeedleTest, PointsByTheBearing) {
-    struct Case { double bearing, dx, dy; };
-    // y grows downwards: up is -800.
-    const Case cases[] = {{0, 0, -800}, {90, 800, 0}, {180, 0, 800}, {270, -800, 0}};
-    for (const auto& c : cases) {
-        const auto end = QiblahNeedleEnd(4560, 1020, c.bearing);
-        EXPECT_NEAR(end.x2 - 4560, c.dx, 0.5) << c.bearing;
-        EXPECT_NEAR(end.y2 - 1020, c.dy, 0.5) << c.bearing;
-        EXPECT_NEAR(std::hypot(end.x2 - 4560, end.y2 - 1020), 800, 1e-9);
-    }
-    const auto abha = QiblahNeedleEnd(4560, 1020, 323.46);
-    EXPECT_EQ(std::lround(abha.x2 - 4560), -476);
-    EXPECT_EQ(std::lround(abha.y2 - 1020), -643);
 }
 
 }  // namespace

@@ -88,6 +88,17 @@ TEST_F(AtomicTextFileTest, FailuresKeepEverythingAndSayWhy) {
   EXPECT_EQ(EntryCount(), 1u);
 }
 
+TEST_F(AtomicTextFileTest, WholeFileOfLinesOrTheReason) {
+  const fs::path file = folder / "Daily.txt";
+  Write(file, "old");
+  std::string error;
+  ASSERT_TRUE(WriteTextFileAtomically(file.string(), {"a", "", "b"}, error)) << error;
+  EXPECT_EQ(Read(file), "a\r\n\r\nb\r\n");
+  EXPECT_FALSE(WriteTextFileAtomically((folder / "missing" / "Daily.txt").string(), {"x"}, error));
+  EXPECT_EQ(error, "No such file or directory");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
 // A file the user made read-only is not replaced behind its back, not even by root.
 TEST_F(AtomicTextFileTest, AReadOnlyFileIsKeptAndTheReasonGiven) {
   const fs::path file = folder / "AzaanTimes.dat";

@@ -25,6 +25,9 @@ TEST(ClockText, LongAndShortTimes) {
   EXPECT_EQ(DayMonthYear(8, 12, 2026), "08 Dec 2026");
   EXPECT_STREQ(MonthAbbrev[0], "Jan");
   EXPECT_STREQ(MonthAbbrev[11], "Dec");
+  EXPECT_STREQ(MonthAbbreviation(12), "Dec");
+  EXPECT_STREQ(MonthAbbreviation(0), "Jan");  // out of range counts as January
+  EXPECT_STREQ(MonthAbbreviation(13), "Jan");
 }
 
 TEST(DayNumbering, FebruaryAlwaysHas29Days) {

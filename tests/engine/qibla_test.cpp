@@ -33,5 +33,22 @@ TEST(CalcQibla, AbsurdInputsGiveSomeBearing) {
   }
 }
 
+TEST(QiblaNeedleEnd, PointsByTheBearing) {
+  struct Case {
+    double bearing, dx, dy;
+  };
+  // y grows downwards: up is -800.
+  const Case cases[] = {{0, 0, -800}, {90, 800, 0}, {180, 0, 800}, {270, -800, 0}};
+  for (const auto& c : cases) {
+    const NeedleEnd end = QiblaNeedleEnd(4560, 1020, c.bearing);
+    EXPECT_NEAR(end.x - 4560, c.dx, 0.5) << c.bearing;
+    EXPECT_NEAR(end.y - 1020, c.dy, 0.5) << c.bearing;
+    EXPECT_NEAR(std::hypot(end.x - 4560, end.y - 1020), 800, 1e-9);
+  }
+  const NeedleEnd abha = QiblaNeedleEnd(4560, 1020, 323.46);
+  EXPECT_EQ(std::lround(abha.x - 4560), -476);
+  EXPECT_EQ(std::lround(abha.y - 1020), -643);
+}
+
 }  // namespace
 }  // namespace engine
