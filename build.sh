@@ -9,7 +9,11 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 jobs=$(nproc 2>/dev/null || echo 4)
 
-bash scripts/install-deps.sh
+case "$mode" in
+  run) bash scripts/install-deps.sh run ;;
+  test|ci) bash scripts/install-deps.sh test ;;
+  *) echo "usage: $0 run|test|ci" >&2; exit 2 ;;
+esac
 
 configure_and_build() {  # dir, extra cmake arguments...
   local dir=$1; shift

@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
-# Does nothing when every package is already there.
+# Installs the Debian packages the programs need, and only those that are missing.
+#   install-deps.sh run    what building and running both programs needs
+#   install-deps.sh test   that, plus the test, sanitizer, fuzzing and end-to-end tools
 set -euo pipefail
 
+mode=${1:-run}
+
+# Building and running: compiler and build tools, Qt, sound, fonts, the desktop's opener.
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-  clang libclang-rt-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
-  xvfb xauth xdotool trayer x11-utils imagemagick xdg-utils libglib2.0-bin file
-  tesseract-ocr tesseract-ocr-eng
+  xdg-utils file
 )
+
+case "$mode" in
+  run) ;;
+  test)
+    packages+=(
+      libgtest-dev libgmock-dev libbenchmark-dev
+      clang libclang-rt-dev
+      xvfb xauth xdotool trayer x11-utils imagemagick libglib2.0-bin
+      tesseract-ocr tesseract-ocr-eng
+    )
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
