@@ -1,6 +1,9 @@
 #include "calculator/create_messages.h"
 
+#include "engine/leading_number.h"
 #include "engine/print_form.h"
+
+#include <utility>
 
 namespace calculator {
 
@@ -13,6 +16,19 @@ std::string ConfirmationText(const std::string& city, double latitude, double lo
            "Filename\t\t" + outputFile + "\r" +
            "\r" +
            "Do you want to proceed?";
+}
+
+std::optional<std::string> NumberTooLargeMessage(const std::string& latitude,
+                                                 const std::string& longitude,
+                                                 const std::string& timeZone) {
+    const std::pair<const char*, const std::string&> boxes[] = {
+        {"latitude", latitude}, {"longitude", longitude}, {"time zone", timeZone}};
+    for (const auto& [name, text] : boxes)
+        if (!engine::IsFiniteNumber(text))
+            return "The " + std::string(name) + " box holds \"" + text +
+                   "\", a number too large to calculate with.\r\rPlease enter the " + name +
+                   " as an ordinary number.";
+    return std::nullopt;
 }
 
 std::string OverwriteQuestion(const std::string& outputFile) {

@@ -1,6 +1,7 @@
 // The texts of the create command's questions and reports (CR is the line break).
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace calculator {
@@ -12,6 +13,12 @@ inline constexpr const char* kOverwriteTitle = "Velstra";
 // The confirmation: city, the three numbers in print form and the full file path.
 std::string ConfirmationText(const std::string& city, double latitude, double longitude,
                              double timeZone, const std::string& outputFile);
+
+// The refusal for the first of the three number boxes whose number is too large to calculate
+// with; nothing when all three are usable.
+std::optional<std::string> NumberTooLargeMessage(const std::string& latitude,
+                                                 const std::string& longitude,
+                                                 const std::string& timeZone);
 
 std::string OverwriteQuestion(const std::string& outputFile);
 

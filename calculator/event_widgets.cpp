@@ -1,6 +1,7 @@
 #include "calculator/event_widgets.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -20,6 +21,16 @@ void EventLabel::mouseMoveEvent(QMouseEvent* event) {
 void FocusLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     emit gotFocus();
+}
+
+PickList::PickList(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+void PickList::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

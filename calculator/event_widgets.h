@@ -1,6 +1,7 @@
 // Small widgets that report the events the window's handlers need and Qt's own do not signal.
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,16 @@ signals:
     void gotFocus();
 protected:
     void focusInEvent(QFocusEvent* event) override;
+};
+
+// The place list. The wheel turns it only while it has the focus, and does not give it the
+// focus, so that the wheel passing over it on the way down the window picks no place.
+class PickList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit PickList(QWidget* parent = nullptr);
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 // A tall button with its picture above a caption that wraps to the button's width.

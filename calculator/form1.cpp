@@ -120,7 +120,7 @@ void Form1::buildControls() {
     }
     Label1[0]->setToolTip("Select your city or enter name, latitude, longitude and time zone.");
 
-    Combo1[0] = new QComboBox(Frame1);
+    Combo1[0] = new PickList(Frame1);
     Combo1[0]->setEditable(true);
     Combo1[0]->setInsertPolicy(QComboBox::NoInsert);
     // Only a pick from the list is a pick: a typed name is neither completed nor, on
@@ -163,10 +163,8 @@ void Form1::buildControls() {
     Command4->setIcon(QIcon(":/resources/internet_button.png"));
     Command4->setIconSize(QSize(24, 24));
 
-    Label2 = new EventLabel(Frame1);
+    Label2 = new HeadingLabel(Frame1);
     SetColour(Label2, kDarkGreen);
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setMouseTracking(true);
     Label2->setGeometry(Twips(210, 5675, 2055, 495));
 
@@ -276,7 +274,7 @@ void Form1::Label2_Click() {
 
 void Form1::Label2_MouseMove() {
     QDate today = desk_.now().date();
-    Label2->setToolTip(Q(PreviewToolTip(S(Combo1[0]->currentText()), today.month(), today.day())));
+    Label2->setToolTip(PlainToolTip(Q(PreviewToolTip(S(Combo1[0]->currentText()), today.month(), today.day()))));
 }
 
 void Form1::Text1_GotFocus(int index) {
@@ -322,7 +320,8 @@ void Form1::FillPreview(std::string dayLine) {
 }
 
 // A long place name wraps the heading past its two lines: it then takes the room up to the
-// create button, and after that grows upwards, keeping clear of the preview box.
+// create button, and after that grows upwards, keeping clear of the preview box and stopping
+// short of the controls above it. A caption longer still is cut short by the heading itself.
 void Form1::fitLabel2() {
     const QRect box = Twips(210, 5675, 2055, 495);
     const int bottom = Text2->geometry().top() - 1;
@@ -333,7 +332,10 @@ void Form1::fitLabel2() {
         rect.setRight(Command1[1]->geometry().left() - 3);
         needed = Label2->heightForWidth(rect.width());
     }
-    if (needed > rect.height()) rect.setTop(bottom - needed + 1);
+    if (needed > rect.height()) {
+        const int highest = std::max(Label1[10]->geometry().bottom(), Command3->geometry().bottom()) + 3;
+        rect.setTop(std::max(highest, bottom - needed + 1));
+    }
     Label2->setGeometry(rect);
 }
 
@@ -381,6 +383,12 @@ void Form1::Command1_Click(int) {
         if (Text1[i]->text().isEmpty()) ++empty;
     if (empty != 0) {
         desk_.messageBox(kFillAllBoxes, desktop::mb::OkOnly, QString());
+        return;
+    }
+    // A number that reads as infinity would write "Infinity" into the header.
+    if (auto refusal = NumberTooLargeMessage(S(Text1[1]->text()), S(Text1[2]->text()),
+                                             S(Text1[3]->text()))) {
+        desk_.messageBox(Q(*refusal), desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calculator/event_widgets.h"
+#include "calculator/heading_label.h"
 #include "desktop/desktop.h"
 #include "engine/calculator_file.h"
 
@@ -36,7 +37,7 @@ public:
     std::array<QRadioButton*, 2> Option1{};
     PictureButton* Command3 = nullptr;
     PictureButton* Command4 = nullptr;
-    EventLabel* Label2 = nullptr;
+    HeadingLabel* Label2 = nullptr;
     std::array<QPushButton*, 2> Command1{};  // only element 1 exists
     QPlainTextEdit* Text2 = nullptr;
 

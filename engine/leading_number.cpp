@@ -71,4 +71,6 @@ double LeadingNumber(std::string_view text) {
   return scan.negative ? -magnitude : magnitude;
 }
 
+bool IsFiniteNumber(std::string_view text) { return std::isfinite(LeadingNumber(text)); }
+
 }  // namespace engine

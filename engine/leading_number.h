@@ -11,6 +11,10 @@ namespace engine {
 // Every number box and file reader of both programs goes through this one rule.
 double LeadingNumber(std::string_view text);
 
+// Whether text reads as a number one can calculate with: its leading number is not too large
+// for a double ("1e400" reads as infinity). A text without a number reads as 0, which is finite.
+bool IsFiniteNumber(std::string_view text);
+
 // How many characters of text the leading number takes, blanks before it included;
 // 0 when there is no number. A whole field is a number when this equals its length.
 std::size_t LeadingNumberLength(std::string_view text);

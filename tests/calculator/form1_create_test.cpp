@@ -27,6 +27,42 @@ TEST_F(Form1Test, AnEmptyNumberBoxIsTheOneMessage) {
     EXPECT_TRUE(desk.commandLines.empty());
 }
 
+// A number too large for a double reads as infinity: it is refused before any question,
+// so no header ever holds "Infinity".
+TEST_F(Form1Test, ANumberTooLargeIsRefusedBeforeAnyQuestion) {
+    struct Case {
+        const char* latitude;
+        const char* longitude;
+        const char* zone;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"1e400", "39.8", "3",
+         "The latitude box holds \"1e400\", a number too large to calculate with.\r\r"
+         "Please enter the latitude as an ordinary number."},
+        {"21.4", "-1E+999x", "3",
+         "The longitude box holds \"-1E+999x\", a number too large to calculate with.\r\r"
+         "Please enter the longitude as an ordinary number."},
+        {"21.4", "39.8", "  9e9999",
+         "The time zone box holds \"  9e9999\", a number too large to calculate with.\r\r"
+         "Please enter the time zone as an ordinary number."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        desk.messageBoxes.clear();
+        enterPlace("Makkah", c.latitude, c.longitude, c.zone);
+        desk.answers = {Yes, Yes};
+        create();
+        ASSERT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_EQ(desk.messageBoxes[0].text, c.message);
+        EXPECT_EQ(desk.messageBoxes[0].style, 48);
+        EXPECT_EQ(desk.messageBoxes[0].title, "");
+        EXPECT_TRUE(folderEntries().isEmpty());
+        EXPECT_TRUE(desk.commandLines.empty());
+        EXPECT_EQ(form->MousePointer(), 0);
+    }
+}
+
 TEST_F(Form1Test, ABoxOfBlanksCountsAsFilled) {
     form->Text1[3]->setText("  ");
     desk.answers = {No};

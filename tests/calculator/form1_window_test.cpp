@@ -1,6 +1,8 @@
 #include "tests/calculator/form1_fixture.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace calculator {
 namespace {
@@ -107,6 +109,57 @@ TEST_F(Form1Test, APickOverwritesTypedNumbers) {
     EXPECT_EQ(form->Text1[1]->text(), "-18.166");
     EXPECT_EQ(form->Text1[2]->text(), "-174.5");
     EXPECT_EQ(form->Text1[3]->text(), "-11.5");
+}
+
+// One notch of the wheel as the window system delivers it: to the window, at a point of a control.
+void WheelOver(QWidget* window, QWidget* control, QPoint at, int notches) {
+    const QPointF inWindow = control->mapTo(window, at);
+    QWheelEvent wheel(inWindow, window->mapToGlobal(inWindow), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::sendEvent(window->windowHandle(), &wheel);
+}
+
+// Focus goes only to a control of the active window.
+void ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+}
+
+// The wheel passing over the closed list on its way down the window is no pick.
+TEST_F(Form1Test, TheWheelOverTheUnfocusedListKeepsTheTypedPlace) {
+    ShowActive(form.get());
+    form->Text1[3]->setFocus();
+    ASSERT_TRUE(form->Text1[3]->hasFocus());
+    enterPlace("my place", "1", "2", "3");
+    QComboBox* list = form->Combo1[0];
+    const int picked = list->currentIndex();
+    const QPoint points[] = {{list->width() - 5, list->height() / 2}, {5, list->height() / 2}};
+    for (QPoint at : points)
+        for (int notches : {1, -1}) {
+            WheelOver(form.get(), list, at, notches);
+            EXPECT_EQ(list->currentIndex(), picked);
+            EXPECT_EQ(list->currentText(), "my place");
+            EXPECT_EQ(form->Text1[1]->text(), "1");
+            EXPECT_EQ(form->Text1[2]->text(), "2");
+            EXPECT_EQ(form->Text1[3]->text(), "3");
+            EXPECT_TRUE(form->Text1[3]->hasFocus());
+        }
+}
+
+TEST_F(Form1Test, TheWheelOverTheFocusedListPicks) {
+    ShowActive(form.get());
+    QComboBox* list = form->Combo1[0];
+    list->setFocus();
+    ASSERT_TRUE(list->hasFocus());
+    enterPlace("my place", "1", "2", "3");
+    list->setCurrentIndex(184);
+    WheelOver(form.get(), list, {list->width() - 5, list->height() / 2}, -1);
+    EXPECT_EQ(list->currentIndex(), 185);
+    EXPECT_EQ(form->Text1[1]->text(), form->Combo1[1]->itemText(185));
+    EXPECT_EQ(form->Text1[2]->text(), form->Combo1[2]->itemText(185));
+    EXPECT_EQ(form->Text1[3]->text(), form->Combo1[3]->itemText(185));
 }
 
 TEST_F(Form1Test, TypingAPlaceNameIsNoPick) {

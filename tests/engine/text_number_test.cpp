@@ -30,6 +30,20 @@ TEST(LeadingNumber, TakesTheLongestLeadingNumber) {
   EXPECT_EQ(LeadingNumberLength("x1"), 0u);
 }
 
+// A box is usable when its leading number is finite; no number at all reads as 0.
+TEST(LeadingNumber, IsFiniteUnlessItOverflows) {
+  struct Case {
+    const char* text;
+    bool finite;
+  };
+  const Case cases[] = {
+      {"1e400", false},   {"-1E+999x", false}, {"  9e9999", false}, {"1e308", true},
+      {"1e-400", true},   {"21.5x", true},     {"", true},          {"abc", true},
+      {"1e", true},       {"-179.99", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsFiniteNumber(c.text), c.finite) << '"' << c.text << '"';
+}
+
 TEST(PrintForm, BlankOrMinusAndNoLeadingZero) {
   struct Case {
     double value;
