@@ -278,8 +278,9 @@ bool Azaan::Form_Load() {
     return true;
 }
 
-// The window becomes the program's active window at its first showing and when
-// the user comes back to it from the About box or the editor. Coming back from a
+// The window becomes the program's active window at its first showing, when it
+// is shown again from the tray (showMainWindow) and when the user comes back to
+// it from the About box or the editor. Coming back from a
 // message box, a menu or another program is not such a change: reading the
 // settings then would undo hours the user has typed since the last tick.
 void Azaan::focusMoved(QWindow* now) {
@@ -371,10 +372,17 @@ void Azaan::mnuExit_Click() {
 }
 
 void Azaan::showMainWindow() {
+    // Brought back into sight, the window becomes the active one again and reads
+    // the settings; a window already in sight is not re-activated.
+    const bool outOfSight = !isVisible() || isMinimized();
     if (isMinimized()) showNormal();
     else show();
     raise();
     activateWindow();
+    if (outOfSight) {
+        activatedOnce_ = true;
+        Form_Activate();
+    }
 }
 
 void Azaan::hideMainWindow() {

@@ -6,6 +6,7 @@
 #include "engine/atomic_file.h"
 #include "engine/leading_number.h"
 #include "engine/times_file.h"
+#include "engine/utf8_text.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -199,7 +200,7 @@ void Modify::Combo1_Click() {
         return;
     }
 
-    Text1->setText(Q(DayTimes.cityLine()));
+    Text1->setText(Q(engine::FileTextAsUtf8(DayTimes.cityLine())));
     Text1->setCursorPosition(0);  // a long city line shows from its start
     const auto kind = static_cast<announcer::PeriodKind>(Combo1->currentIndex());
     {

@@ -1,5 +1,7 @@
 #include "calculator/place_table.h"
 
+#include "engine/utf8_text.h"
+
 namespace calculator {
 
 // Names as stored (mixed case, run together); numbers exactly as the lists show them.
@@ -213,17 +215,6 @@ const std::array<Place, kPlaceCount>& PlaceTable() {
 
 namespace calculator {
 
-std::string ShownPlaceName(std::string_view stored) {
-    std::string shown(stored);
-    if (!shown.empty() && shown[0] >= 'a' && shown[0] <= 'z') {
-        shown[0] = char(shown[0] - 'a' + 'A');
-    } else if (shown.size() >= 2 && static_cast<unsigned char>(shown[0]) == 0xC3) {
-        // A typed name may begin with an accented letter: U+00E0..U+00FE, but for the
-        // division sign, have their capitals 0x20 lower.
-        const auto second = static_cast<unsigned char>(shown[1]);
-        if (second >= 0xA0 && second <= 0xBE && second != 0xB7) shown[1] = char(second - 0x20);
-    }
-    return shown;
-}
+std::string ShownPlaceName(std::string_view stored) { return engine::UpperCaseFirst(stored); }
 
 }  // namespace calculator

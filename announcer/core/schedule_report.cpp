@@ -2,19 +2,13 @@
 
 #include "announcer/core/report_text.h"
 #include "engine/clock_text.h"
-
-#include <cctype>
+#include "engine/utf8_text.h"
 
 namespace announcer {
 
 namespace {
 
 constexpr int kCellWidth = 11;
-
-std::string UpperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 }  // namespace
 
@@ -29,7 +23,7 @@ std::vector<std::string> ScheduleTitleLines(ScheduleKind kind, const std::string
                                     : "*             Weekly Prayer Times in ";
     return {
         stars,
-        heading + UpperCase(cityName),
+        heading + engine::UpperCaseText(cityName),
         "*                (approx. +/- 5 minutes)                                 *",
         "*             (Without Daylight Saving Time)                             *",
         stars,

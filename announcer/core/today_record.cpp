@@ -3,6 +3,7 @@
 #include "engine/day_numbering.h"
 #include "engine/field_reader.h"
 #include "engine/file_bytes.h"
+#include "engine/utf8_text.h"
 
 namespace announcer {
 
@@ -43,7 +44,7 @@ bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& st
         }
         const auto f = reader.text();
         if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
-            if (field == 1) record.cityName = f.status == engine::FieldStatus::Value ? f.value : std::string();
+            if (field == 1) record.cityName = f.status == engine::FieldStatus::Value ? engine::FileTextAsUtf8(f.value) : std::string();
             continue;
         }
         stop = StopFor(f.status);

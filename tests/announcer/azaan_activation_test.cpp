@@ -1,13 +1,20 @@
-// When the main window reads the settings file: at its first activation and on
-// coming back from the About box, never on coming back from a message box.
+// When the main window reads the settings file: at its first activation, on
+// being shown again from the tray and on coming back from the About box or the
+// editor; never on coming back from a message box.
 #include "tests/announcer/azaan_fixture.h"
 
 #include "announcer/frm_splash.h"
+#include "announcer/modify.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QAction>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWindow>
+#include <QtTest/QTest>
+
+#include <functional>
 
 namespace azaan_tests {
 namespace {
@@ -49,16 +56,51 @@ TEST_F(ActivationTest, ComingBackFromAMessageBoxKeepsTypedHours) {
     EXPECT_EQ(w->Text1->text(), "1");
 }
 
-TEST_F(ActivationTest, ComingBackFromTheAboutBoxReadsTheSettingsAgain) {
-    w->Text1->setText("1");
-    w->mnuAbout_Click();
+TEST_F(ActivationTest, ComingBackFromTheAboutBoxOrTheEditorReadsTheSettingsAgain) {
+    const std::pair<const char*, std::function<QWidget*()>> forms[] = {
+        {"About", [this] { w->mnuAbout_Click(); return static_cast<QWidget*>(w->Splash()); }},
+        {"Fine-tune", [this] { w->mnuModify_Click(); return static_cast<QWidget*>(w->ModifyWindow()); }},
+    };
+    for (const auto& [name, open] : forms) {
+        w->Text1->setText("1");
+        QWidget* form = open();
+        QApplication::processEvents();
+        ASSERT_NE(form, nullptr) << name;
+        ASSERT_EQ(QApplication::activeWindow(), form) << name;
+        form->close();
+        activate(w.get());
+        ASSERT_TRUE(mainIsActive()) << name;
+        EXPECT_EQ(w->Text1->text(), "2") << name;
+    }
+}
+
+// Typed hours reach the file only at the next tick; a window put away and
+// shown again before it shows the file's hours.
+TEST_F(ActivationTest, ShowingTheWindowFromTheTrayReadsTheSettingsAgain) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"icon click", [this] { desk.clickTray(desktop::TrayEvent::LeftRelease); }},
+        {"Show window", [this] { w->mnuShow->trigger(); }},
+    };
+    for (const auto& [name, showAgain] : ways) {
+        QTest::keyClicks(w->Text1, "\b3");
+        ASSERT_EQ(w->Text1->text(), "3") << name;
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QApplication::processEvents();
+        ASSERT_FALSE(w->isVisible()) << name;
+        showAgain();
+        QApplication::processEvents();
+        ASSERT_TRUE(mainIsActive()) << name;
+        EXPECT_EQ(w->Text1->text(), "2") << name;
+    }
+}
+
+TEST_F(ActivationTest, TrayClickOnTheShownWindowKeepsTypedHours) {
+    w->Text1->setText("3");
+    desk.clickTray(desktop::TrayEvent::LeftRelease);
+    w->mnuShow->trigger();
     QApplication::processEvents();
-    auto* about = qobject_cast<frmSplash*>(QApplication::activeWindow());
-    ASSERT_NE(about, nullptr);
-    about->close();
-    activate(w.get());
     ASSERT_TRUE(mainIsActive());
-    EXPECT_EQ(w->Text1->text(), "2");
+    EXPECT_EQ(w->Text1->text(), "3");
 }
 
 }  // namespace

@@ -103,6 +103,16 @@ TEST_F(StartTest, FileTextsShowAsPlainTextNeverMarkup) {
     EXPECT_EQ(w->Label1->textFormat(), Qt::PlainText);
 }
 
+TEST_F(StartTest, WindowsCodePageNameShowsAsItsLetters) {
+    Place place;
+    place.city = "S\xE3o Paulo";  // written on the original platform
+    WriteTimesFile(desk.folder, place);
+    at(9, 0);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(w->Label10[0]->text(), QString::fromUtf8("City: S\u00E3o Paulo"));
+    EXPECT_TRUE(w->Label1->text().startsWith(QString::fromUtf8("Prayer times in S\u00E3o Paulo  on")));
+}
+
 TEST_F(StartTest, LongPlaceNameKeepsItsCaptionInsideTheWindow) {
     Place place;
     place.city = "Rawalpindi Cantonment Board Area North";

@@ -76,6 +76,17 @@ TEST_F(TickTest, LogBookBeginsWithItsHeaderAndHoldsTheCallExactly) {
                   "    0.00  428.00  623.00  758.00  843.00     .98\r\n");
 }
 
+TEST_F(TickTest, LogBookNamesAWindowsCodePagePlaceInUtf8) {
+    Place place;
+    place.city = "S\xE3o Paulo";
+    WriteTimesFile(desk.folder, place);
+    at(5, 7, 0);
+    w->Timer1_Timer();
+    const std::vector<std::string> lines = Lines(ReadBytes(file("azaan.log")));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2].rfind("S\xC3\xA3o Paulo   09-12-26   5:07:00 AM", 0), 0u) << lines[2];
+}
+
 TEST_F(TickTest, UntickedBoxLetsEveryPrayerMinutePassSilently) {
     w->Check1->setChecked(false);
     EXPECT_EQ(w->PlayAzaanFlag, 0);

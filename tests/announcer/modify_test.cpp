@@ -209,6 +209,15 @@ TEST_F(ModifyTest, SaveWritesTheEditorsFormRefreshesTheMainWindowAndOpensTheFile
     EXPECT_EQ(ReadBytes(timesPath()), bytes);
 }
 
+TEST_F(ModifyTest, CityBoxShowsAWindowsCodePageNameAsItsLetters) {
+    Place place;
+    place.city = "S\xE3o Paulo";
+    writeTimes(TimesFileBytes(place, DefaultTimes));
+    startMain();
+    Modify* m = openEditor();
+    EXPECT_EQ(m->Text1->text(), QString::fromUtf8("S\u00E3o Paulo"));
+}
+
 TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     writeTimes(AbhaFile());
     startMain();

@@ -71,6 +71,23 @@ TEST_F(SchedulesTest, WholeHoursLoseTheirMinutesAndTheCityStandsInCapitals) {
     EXPECT_EQ(lines[6], "Jan 1      6 AM       6:29 AM    12 PM      3:30 PM    5:45 PM    7:10 PM    ");
 }
 
+TEST_F(SchedulesTest, TitleRaisesANameInAnyScriptOrCodePage) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"s\xC3\xA3o paulo", "S\xC3\x83O PAULO"},  // UTF-8 "são paulo"
+        {"s\xE3o paulo", "S\xC3\x83O PAULO"},       // the same in Windows-1252
+    };
+    for (auto [city, capitals] : cases) {
+        Place place;
+        place.city = city;
+        writeTimes(TimesFileBytes(place, DefaultTimes));
+        startMain();
+        main->mnuQandorW_Click();
+        const std::vector<std::string> lines = Lines(ReadBytes(report("Weekly.txt")));
+        ASSERT_EQ(lines.size(), 59u);
+        EXPECT_EQ(lines[1], std::string("*             Weekly Prayer Times in ") + capitals);
+    }
+}
+
 TEST_F(SchedulesTest, WithoutATempFolderTheReportLandsInTheCurrentFolder) {
     writeTimes(AbhaFile());
     startMain();

@@ -62,6 +62,17 @@ TEST(ScheduleTitle, SixLinesWithTheCityInCapitals) {
     EXPECT_EQ(ScheduleFileName(ScheduleKind::Weekly), "Weekly.txt");
 }
 
+TEST(ScheduleTitle, CapitalsOfANameInAnyScript) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"s\xC3\xA3o paulo", "S\xC3\x83O PAULO"},  // "são paulo" -> "SÃO PAULO"
+        {"\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", "\xCE\x91\xCE\x98\xCE\x89\xCE\x9D\xCE\x91"},  // "αθήνα" -> "ΑΘΉΝΑ"
+        {"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0", "\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A\xD0\x92\xD0\x90"},  // "москва" -> "МОСКВА"
+    };
+    for (auto [city, capitals] : cases)
+        EXPECT_EQ(ScheduleTitleLines(ScheduleKind::Daily, city)[1],
+                  std::string("*             Daily Prayer Times in ") + capitals);
+}
+
 TEST(ScheduleLines, WholeYearGivesAllRowsOrEverySeventh) {
     const engine::TimesFileData year = CalculatorYear();
     ASSERT_EQ(year.days.size(), 366u);

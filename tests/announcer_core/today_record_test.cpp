@@ -50,6 +50,23 @@ TEST(TodayNoTest, FebruaryAlwaysCounts29Days) {
         EXPECT_EQ(TodayNo(c.date), c.expected) << c.date.year << "-" << c.date.month << "-" << c.date.day;
 }
 
+// A name written on the original platform is in Windows-1252; it is kept as
+// UTF-8 text, and a name that is UTF-8 already keeps its bytes.
+TEST(TodayRecordTest, CityNameIsKeptAsUtf8Text) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Abha", "Abha"},
+        {"S\xC3\xA3o Paulo", "S\xC3\xA3o Paulo"},  // UTF-8 as it stands
+        {"S\xE3o Paulo", "S\xC3\xA3o Paulo"},       // Windows-1252 "São Paulo"
+        {"\x80 Town", "\xE2\x82\xAC Town"},          // 0x80 is the euro sign there
+    };
+    for (auto [stored, text] : cases) {
+        const std::string file = stored + Header().substr(4) + Day(" 1", 1);
+        TodayRecord r;
+        EXPECT_EQ(ReadTodayRecord(file, 1, r).outcome, RecordOutcome::Found) << stored;
+        EXPECT_EQ(r.cityName, text);
+    }
+}
+
 TEST(TodayRecordTest, FindsTodayAndKeepsTheHeaderValues) {
     const std::string file = Header() + Day(" 1", 1) + Day(" 2", 2) + Day(" 3", 3);
     TodayRecord r;

@@ -84,6 +84,10 @@ TEST(PlaceTable, ShownNameRaisesOnlyTheFirstCharacter) {
         {"\xC3\xBCr\xC3\xBCmqi", "\xC3\x9Cr\xC3\xBCmqi"},  // "ürümqi" -> "Ürümqi"
         {"\xC3\xB7x", "\xC3\xB7x"},                            // the division sign has no capital
         {"1st street", "1st street"},
+        {"\xC5\x82\xC3\xB3" "d\xC5\xBA", "\xC5\x81\xC3\xB3" "d\xC5\xBA"},  // "łódź" -> "Łódź"
+        {"\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1"},  // "αθήνα" -> "Αθήνα"
+        {"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0", "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0"},  // "москва" -> "Москва"
+        {"\xC3\xBF", "\xC5\xB8"},  // "ÿ" -> "Ÿ", outside Latin-1
     };
     for (auto [stored, shown] : cases) EXPECT_EQ(ShownPlaceName(stored), shown);
 }
