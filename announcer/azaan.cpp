@@ -571,7 +571,7 @@ void Azaan::Command4_Click() {
 
 void Azaan::mnuAbout_Click() {
     // One About box: choosing it again while it is open shows that same box.
-    if (!splash_) splash_ = new frmSplash;
+    if (!splash_) splash_ = new frmSplash(desk_);
     splash_->show();
     splash_->raise();
     splash_->activateWindow();

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
+frmSplash::frmSplash(desktop::Desktop& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next "About ..." starts afresh
     setWindowTitle(QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
@@ -53,6 +53,11 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent) {
 bool frmSplash::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) Form_Activate();
     return QDialog::event(e);
+}
+
+void frmSplash::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    desk_.clearWindowName(this);
 }
 
 void frmSplash::Form_Activate() {

@@ -2,6 +2,8 @@
 // itself three seconds after it becomes active, or at Esc.
 #pragma once
 
+#include "desktop/desktop.h"
+
 #include <QDialog>
 #include <QTimer>
 
@@ -12,7 +14,7 @@ class QPushButton;
 class frmSplash : public QDialog {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit frmSplash(desktop::Desktop& desk, QWidget* parent = nullptr);
 
     QFrame* fraMainFrame;
     QLabel* Label1;
@@ -26,5 +28,9 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;  // the box carries no name at all
     void keyPressEvent(QKeyEvent* e) override;  // Esc presses the cancel button
+
+private:
+    desktop::Desktop& desk_;
 };

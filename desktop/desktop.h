@@ -10,6 +10,7 @@
 #include <memory>
 
 class QMenu;
+class QWidget;
 
 namespace desktop {
 
@@ -98,6 +99,11 @@ public:
     virtual void popupMenu(QMenu* menu) = 0;
 
     virtual std::unique_ptr<MediaPlayer> createMediaPlayer() = 0;
+
+    // Leaves a shown window without any name: its title and the names the
+    // window system keeps for it stay empty, where Qt would fill in the
+    // program's name. Call it whenever the window is shown.
+    virtual void clearWindowName(QWidget* window) = 0;
 };
 
 }  // namespace desktop

@@ -33,6 +33,7 @@ public:
     void deleteTrayIcon() override;
     void popupMenu(QMenu* menu) override;
     std::unique_ptr<MediaPlayer> createMediaPlayer() override;
+    void clearWindowName(QWidget* window) override;
 
 private:
     InstanceClaims claims_;

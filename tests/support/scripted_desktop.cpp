@@ -75,6 +75,8 @@ std::unique_ptr<desktop::MediaPlayer> ScriptedDesktop::createMediaPlayer() {
     return p;
 }
 
+void ScriptedDesktop::clearWindowName(QWidget* window) { namelessWindows.push_back(window); }
+
 ScriptedMediaPlayer::~ScriptedMediaPlayer() {
     if (owner_.player == this) owner_.player = nullptr;
 }

@@ -68,6 +68,7 @@ public:
     std::function<void(desktop::TrayEvent)> trayCallback;
     std::vector<QMenu*> popups;
     std::vector<PlayerCall> playerCalls;
+    std::vector<QWidget*> namelessWindows;  // windows shown without any name
     ScriptedMediaPlayer* player = nullptr;  // the last player created (owned by the program)
 
     // Sends a tray button release as the notification area would.
@@ -90,6 +91,7 @@ public:
     void deleteTrayIcon() override;
     void popupMenu(QMenu* menu) override;
     std::unique_ptr<desktop::MediaPlayer> createMediaPlayer() override;
+    void clearWindowName(QWidget* window) override;
 
 private:
     QTemporaryDir folderDir_;
