@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 namespace azaan_tests {
@@ -38,6 +39,29 @@ TEST_F(CommandsTest, FileMenuIsTheMenuBarAndTheTrayPopupInItsOrder) {
     EXPECT_EQ(w->mnuFile->title(), "File");
     ASSERT_EQ(w->menuBar()->actions().size(), 1);
     EXPECT_EQ(w->menuBar()->actions()[0]->menu(), w->mnuFile);
+}
+
+// The help text sends users only to items the "File" menu has and to buttons the window has.
+TEST_F(CommandsTest, ReadMeNamesOnlyMenuItemsAndButtonsThatExist) {
+    const QString readMe =
+        QString::fromStdString(ReadBytes(QStringLiteral(SUITE_SOURCE_DIR "/announcer/delivered/ReadMe.txt")));
+    ASSERT_FALSE(readMe.isEmpty());
+    const QStringList items = Captions(w->mnuFile) + Captions(w->mnuPlayAzaan);
+    QStringList buttons;
+    for (const QPushButton* b : w->findChildren<QPushButton*>()) buttons << b->text();
+
+    int named = 0;
+    const QRegularExpression menuItem(QStringLiteral(R"re(File\s+>\s+"([^"]+)")re"));
+    for (const auto& m : menuItem.globalMatch(readMe)) {
+        EXPECT_TRUE(items.contains(m.captured(1))) << m.captured(1).toStdString();
+        ++named;
+    }
+    const QRegularExpression button(QStringLiteral(R"re(button\s+"([^"]+)")re"));
+    for (const auto& m : button.globalMatch(readMe)) {
+        EXPECT_TRUE(buttons.contains(m.captured(1))) << m.captured(1).toStdString();
+        ++named;
+    }
+    EXPECT_GT(named, 5);
 }
 
 struct MenuCommand {
