@@ -510,6 +510,32 @@ log "azaan.log: $line"
 if [ -n "$player_files" ]; then log "the media player holds $player_files"
 else log "the media player holds no recording open (no sound device here, tolerated)"; fi
 
+# ---- step 3b: the About box carries no name -------------------------------------
+
+STEP="3b About box without a name"
+known_windows=$(xdotool search --onlyvisible --pid "$azaan" 2>/dev/null | tr '\n' ' ')
+click_at "$ICON" 8 8 3
+# shellcheck disable=SC2086  # the known windows are separate words
+wait_until 10 "a right click on the tray icon opened no menu" other_window_of "$azaan" $known_windows
+MENU=$(other_window_of "$azaan" $known_windows)
+sleep 0.3
+# "About ..." is the menu's first item.
+xdotool key --delay 100 Down Return
+# shellcheck disable=SC2086
+about_open() { other_window_of "$azaan" $known_windows $MENU >/dev/null; }
+wait_until 5 "\"About ...\" opened no window" about_open
+# shellcheck disable=SC2086
+ABOUT=$(other_window_of "$azaan" $known_windows $MENU)
+names=$(xprop -id "$ABOUT" WM_NAME _NET_WM_NAME 2>&1)
+shot "about-box"
+case "$names" in
+    *'WM_NAME(STRING) = '$'\n''_NET_WM_NAME(UTF8_STRING) = ') ;;
+    *) fail "the About box carries a name: $names" ;;
+esac
+keys_to "$ABOUT" Escape
+wait_until 5 "Esc did not close the About box" is_gone_or_hidden "$ABOUT"
+log "the About box $ABOUT has empty WM_NAME and _NET_WM_NAME"
+
 # ---- step 4: "Exit" from the tray menu ------------------------------------------
 
 STEP="4 Exit from the tray menu"
