@@ -218,6 +218,30 @@ TEST_F(ModifyTest, CityBoxShowsAWindowsCodePageNameAsItsLetters) {
     EXPECT_EQ(m->Text1->text(), QString::fromUtf8("S\u00E3o Paulo"));
 }
 
+// A year whose times never come near midnight is saved byte for byte as before,
+// unedited (monthly) and edited on several weekly anchors.
+TEST_F(ModifyTest, SavesOfAYearAwayFromMidnightKeepTheirBytes) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    m->Command1->click();
+    EXPECT_EQ(ReadBytes(timesPath()), ReadBytes(QString(SUITE_TEST_DATA) + "/AzaanTimes_abha_saved.dat"));
+
+    writeTimes(AbhaFile());
+    choose(m, 0);
+    const std::pair<int, int> steps[] = {{0, 1}, {0, 1}, {10, 4}, {30, 11}, {30, 11}, {30, 11}, {52, 8}, {52, 8}};
+    for (const auto& [anchor, button] : steps) {
+        m->List1[2]->setCurrentRow(anchor);
+        m->Command3[static_cast<size_t>(button)]->click();
+    }
+    m->Command1->click();
+    // Stepped again after the save, and saved again.
+    m->List1[2]->setCurrentRow(20);
+    m->Command3[7]->click();
+    m->Command1->click();
+    EXPECT_EQ(ReadBytes(timesPath()), ReadBytes(QString(SUITE_TEST_DATA) + "/AzaanTimes_abha_edited.dat"));
+}
+
 TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     writeTimes(AbhaFile());
     startMain();
