@@ -12,6 +12,7 @@
 #include "announcer/modify.h"
 #include "announcer/schedule_reports.h"
 #include "announcer/window_layout.h"
+#include "desktop/enter_key.h"
 #include "engine/qibla.h"
 
 #include <QAction>
@@ -335,15 +336,12 @@ void Azaan::Form_Unload(int& Cancel) {
 
 void Azaan::keyPressEvent(QKeyEvent* e) {
     // "Close" is the default and the cancel button; a focused button takes Enter itself.
-    switch (e->key()) {
-        case Qt::Key_Escape: Command1->click(); return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget()); b && isAncestorOf(b)) b->click();
-            else Command1->click();
-            return;
-        default: QMainWindow::keyPressEvent(e);
+    if (e->key() == Qt::Key_Escape) {
+        Command1->click();
+        return;
     }
+    if (desktop::PressButtonForEnter(*e, *this, *Command1)) return;
+    QMainWindow::keyPressEvent(e);
 }
 
 void Azaan::TrayIcon_MouseMove(desktop::TrayEvent event) {

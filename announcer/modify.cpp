@@ -3,6 +3,7 @@
 #include "announcer/azaan.h"
 #include "announcer/core/times_file_problem.h"
 #include "announcer/window_layout.h"
+#include "desktop/enter_key.h"
 #include "engine/atomic_file.h"
 #include "engine/leading_number.h"
 #include "engine/times_file.h"
@@ -146,15 +147,12 @@ void Modify::buildControls() {
 QString Modify::TimesFilePath() const { return main_.TimesFilePath(); }
 
 void Modify::keyPressEvent(QKeyEvent* e) {
-    // Esc is Help (the cancel button), Enter is Save (the default button).
+    // Esc is Help (the cancel button); Enter is the focused button, else Save (the default).
     if (e->key() == Qt::Key_Escape) {
         Command5->click();
         return;
     }
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        Command1->click();
-        return;
-    }
+    if (desktop::PressButtonForEnter(*e, *this, *Command1)) return;
     QWidget::keyPressEvent(e);
 }
 
@@ -232,10 +230,16 @@ void Modify::List1_Click(int) {
 void Modify::Command3_Click(int Index) {
     const int d = selectedAnchorRow();
     if (!DayTimes.loaded() || d < 1 || d > announcer::DaysInYear) return;
-    const int prayer = Index / 2;
-    DayTimes.stepMinutes(d, prayer, Index % 2 == 0 ? -1 : +1);
-    const int c = 3 + prayer;
-    Text2[static_cast<size_t>(c)]->setText(Q(DayTimes.timeText(d, prayer)));
+    // The box is the value the user sees: step its text, then store all six boxes.
+    QLineEdit* box = Text2[static_cast<size_t>(3 + Index / 2)];
+    const std::optional<std::string> moved =
+        announcer::SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
+    if (!moved) return;
+    box->setText(Q(*moved));
+    box->setCursorPosition(0);  // a date in front of the time shows from its start
+    std::array<std::string, 6> texts;
+    for (int c = 3; c <= 8; ++c) texts[static_cast<size_t>(c - 3)] = Text2[static_cast<size_t>(c)]->text().toStdString();
+    DayTimes.storeTexts(d, texts);
 }
 
 void Modify::Command4_Click() {

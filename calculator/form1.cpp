@@ -7,6 +7,7 @@
 #include "calculator/preview_text.h"
 #include "calculator/resource_init.h"
 #include "calculator/twips.h"
+#include "desktop/enter_key.h"
 #include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
@@ -450,11 +451,7 @@ void Form1::reportWriteFailure(const std::string& reason) {
 
 // Enter presses the focused button, or else the window's default one.
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : Command1[1])->click();
-        return;
-    }
+    if (desktop::PressButtonForEnter(*event, *this, *Command1[1])) return;
     QWidget::keyPressEvent(event);
 }
 

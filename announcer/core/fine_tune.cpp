@@ -31,6 +31,18 @@ TimeValue AddMinutes(TimeValue t, long long minutes) {
     return FromTotalSeconds(TotalSeconds(t) + minutes * 60);
 }
 
+std::optional<std::string> SteppedTimeText(const std::string& boxText, int minutes) {
+    const std::optional<TimeValue> t = ParseTimeValue(boxText);
+    if (!t) return std::nullopt;
+    return TimeValueText(AddMinutes(*t, minutes));
+}
+
+long long ClockDiffMinutes(TimeValue t1, TimeValue t2) {
+    long long diff = (TotalMinutes(t2) - TotalMinutes(t1)) % MinutesPerDay;
+    if (diff < 0) diff += MinutesPerDay;
+    return diff > MinutesPerDay / 2 ? diff - MinutesPerDay : diff;
+}
+
 long long ScaledOffsetMinutes(int stepsFromStart, long long diffMinutes, int length) {
     if (length == 0) return 0;  // two anchors on one row: nothing to spread
     const double offset = stepsFromStart * (static_cast<double>(diffMinutes) / length);
@@ -57,24 +69,31 @@ TimeValue FineTuneYear::time(int dayNo, int prayer) const {
     return days_.at(static_cast<size_t>(dayNo)).times.at(static_cast<size_t>(prayer));
 }
 
-void FineTuneYear::stepMinutes(int dayNo, int prayer, int minutes) {
-    if (!ValidRow(dayNo) || prayer < 0 || prayer >= 6) return;
-    TimeValue& t = days_[static_cast<size_t>(dayNo)].times[static_cast<size_t>(prayer)];
-    t = AddMinutes(t, minutes);
+bool FineTuneYear::storeTexts(int dayNo, const std::array<std::string, 6>& texts) {
+    if (!ValidRow(dayNo)) return false;
+    std::array<TimeValue, 6> times{};
+    for (size_t p = 0; p < texts.size(); ++p) {
+        const std::optional<TimeValue> t = ParseTimeValue(texts[p]);
+        if (!t) return false;
+        times[p] = *t;
+    }
+    days_[static_cast<size_t>(dayNo)].times = times;
+    return true;
 }
 
 void FineTuneYear::scalePeriod(int d1, int d2, int prayer) {
     const size_t c = static_cast<size_t>(prayer);
     const TimeValue t1 = days_[static_cast<size_t>(d1)].times[c];
     const TimeValue t2 = days_[static_cast<size_t>(d2)].times[c];
-    const long long diff = TotalMinutes(t2) - TotalMinutes(t1);
+    const long long diff = ClockDiffMinutes(t1, t2);
     // The last period wraps: it runs to day 366 and aims at day 1's times.
     const int last = d1 > d2 ? DaysInYear : d2;
     const int length = last - d1;
     const TimeValue base{0, t1.seconds};
+    // Each cell is a time of day on the base day: no period hands a day on to the next.
     for (int k = d1; k <= last; ++k)
         days_[static_cast<size_t>(k)].times[c] =
-            AddMinutes(base, ScaledOffsetMinutes(k - d1, diff, length));
+            TimeValue{0, AddMinutes(base, ScaledOffsetMinutes(k - d1, diff, length)).seconds};
 }
 
 void FineTuneYear::scaleAll(const std::vector<int>& anchorDays) {

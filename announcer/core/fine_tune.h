@@ -7,6 +7,7 @@
 #include "engine/times_file.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,13 +34,15 @@ public:
     TimeValue time(int dayNo, int prayer) const;
     std::string timeText(int dayNo, int prayer) const { return TimeValueText(time(dayNo, prayer)); }
 
-    // Moves one time by whole minutes along the date-time scale: no wrap within
-    // the day, so a minute below midnight is 11:59 PM of the day before.
-    void stepMinutes(int dayNo, int prayer, int minutes);
+    // Stores the six time boxes of a day (texts in either text form); false, and
+    // nothing stored, when one of them is no date-time.
+    bool storeTexts(int dayNo, const std::array<std::string, 6>& texts);
 
     // Rewrites every day of columns Fajr..Isha as the straight line between
     // consecutive anchors (the anchor rows as the hidden list gives them); the
     // last period runs to day 366 towards day 1's (already rewritten) times.
+    // Each line runs the short way round the clock, and every cell becomes a
+    // bare time of day, so anchors either side of midnight stay minutes apart.
     void scaleAll(const std::vector<int>& anchorDays);
 
     // The file as the editor writes it: the city box's line, header fields 2..14,
@@ -56,6 +59,15 @@ private:
 
 // One value of the date-time scale moved by whole minutes.
 TimeValue AddMinutes(TimeValue t, long long minutes);
+
+// A time box's text moved by whole minutes along the date-time scale, in its
+// text form: no wrap within the day, so a minute below midnight is 11:59 PM of
+// the day before, shown with its date. Nothing when the text is no date-time.
+std::optional<std::string> SteppedTimeText(const std::string& boxText, int minutes);
+
+// Minutes from t1 to t2 taken the short way round the clock: -719..720. A
+// prayer never moves half a day between two anchors.
+long long ClockDiffMinutes(TimeValue t1, TimeValue t2);
 
 // The offset of day k in a period of length L with diff minutes: (k - d1) x
 // (diff / L), the division first, rounded to whole minutes (a half to the even

@@ -1,6 +1,9 @@
 #include "announcer/core/time_value.h"
 
 #include "engine/clock_text.h"
+#include "engine/field_reader.h"
+
+#include <cstddef>
 
 namespace announcer {
 
@@ -30,6 +33,18 @@ CivilDate CivilFromDays(long long z) {
     return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
+// A whole number of 1 to 4 digits from text at i, then the separator (if any).
+bool ReadPart(const std::string& text, std::size_t& i, char separator, int& value) {
+    const std::size_t start = i;
+    value = 0;
+    while (i < text.size() && i - start < 4 && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
+    if (i == start) return false;
+    if (separator == '\0') return true;
+    if (i >= text.size() || text[i] != separator) return false;
+    ++i;
+    return true;
+}
+
 // 30 Dec 1899, the toolkit's day 0, counted from 1 Jan 1970.
 constexpr long long BaseDay = DaysFromCivil(1899, 12, 30);
 
@@ -55,6 +70,26 @@ std::string TimeValueText(TimeValue t) {
     const std::string time = engine::LongTime(t.seconds);
     if (t.day == 0) return time;
     return ShortDate(t.day) + " " + time;
+}
+
+std::optional<TimeValue> ParseTimeValue(const std::string& text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string::npos) return std::nullopt;
+    const std::size_t gap = text.find(' ', i);
+    const bool dated = gap != std::string::npos && text.find('/', i) < gap;
+    int day = 0;
+    if (dated) {
+        CivilDate date;
+        if (!ReadPart(text, i, '/', date.month) || !ReadPart(text, i, '/', date.day) ||
+            !ReadPart(text, i, '\0', date.year) || i != gap)
+            return std::nullopt;
+        if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) return std::nullopt;
+        day = static_cast<int>(DayOfDate(date));
+        if (DateOfDay(day) != date) return std::nullopt;  // no 31 February
+    }
+    const int seconds = engine::ParseTimeOfDay(dated ? text.substr(gap + 1) : text.substr(i));
+    if (seconds < 0) return std::nullopt;
+    return TimeValue{day, seconds};
 }
 
 }  // namespace announcer

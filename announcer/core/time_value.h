@@ -3,6 +3,7 @@
 // a box lies on day 0; the daylight-saving shift can carry it to day +1 or -1.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace announcer {
@@ -38,5 +39,9 @@ std::string ShortDate(long long day);
 // The long text form: on the base day the time alone ("5:07:00 AM"); on any
 // other day the short date (above), a blank and the time ("12/31/1899 12:30:00 AM").
 std::string TimeValueText(TimeValue t);
+
+// A text in either form above (or a bare time the file reader takes) back to a
+// time value; nothing when it is none.
+std::optional<TimeValue> ParseTimeValue(const std::string& text);
 
 }  // namespace announcer

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -129,12 +131,73 @@ TEST_F(ModifyTest, StepBelowMidnightShowsTheDayBefore) {
     EXPECT_EQ(m->Text2[3]->text(), "12:01:00 AM");
     m->Command3[0]->click();
     m->Command3[0]->click();
+    EXPECT_EQ(m->Text2[3]->cursorPosition(), 0);  // the date shows from its first character
 
     // Saved, the anchor keeps its time of day on the base day.
     m->Command1->click();
-    const std::vector<std::string> lines = Lines(ReadBytes(timesPath()));
+    std::vector<std::string> lines = Lines(ReadBytes(timesPath()));
     ASSERT_EQ(lines.size(), 380u);
     EXPECT_EQ(lines[14].substr(0, 24), " 1 ,Jan 1,#11:59:00 PM#,");
+
+    // The box still shows the day before; the next step starts from the box.
+    EXPECT_EQ(m->Text2[3]->text(), "12/29/1899 11:59:00 PM");
+    m->Command3[1]->click();
+    EXPECT_EQ(m->Text2[3]->text(), "12:00:00 AM");
+    m->Command1->click();
+    lines = Lines(ReadBytes(timesPath()));
+    ASSERT_EQ(lines.size(), 380u);
+    EXPECT_EQ(lines[14].substr(0, 24), " 1 ,Jan 1,#12:00:00 AM#,");
+}
+
+TEST_F(ModifyTest, AStepAcrossMidnightLeavesEveryIshaNearMidnight) {
+    azaan_tests::ClockValues times = DefaultTimes;
+    times[5] = 11.58;  // an Isha of 11:58 PM every day
+    writeTimes(TimesFileBytes(Place{}, times));
+    startMain();
+    Modify* m = openEditor();
+    m->Command3[11]->click();
+    m->Command3[11]->click();
+    EXPECT_EQ(m->Text2[8]->text(), "12/31/1899 12:00:00 AM");
+    m->Command1->click();
+
+    const std::string bytes = ReadBytes(timesPath());
+    engine::TimesFileData saved;
+    ASSERT_EQ(engine::ReadTimesFile(bytes, saved), engine::ReadOutcome::Whole);
+    for (const engine::DayRecord& day : saved.days) {
+        const int minutes = day.times[5] / 60;
+        EXPECT_LE(std::min(minutes, 1440 - minutes), 2) << day.date;
+    }
+    EXPECT_EQ(bytes.find('/', bytes.find("\r\n 1 ,")), std::string::npos);  // bare times only, never a date
+}
+
+TEST_F(ModifyTest, EnterPressesTheFocusedButtonElseSave) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    m->activateWindow();
+
+    // On a ">" button: one more step, nothing written.
+    m->Command3[1]->setFocus();
+    QTest::keyClick(m->Command3[1], Qt::Key_Return);
+    EXPECT_EQ(m->Text2[3]->text(), "5:20:00 AM");
+    EXPECT_TRUE(ReadBytes(timesPath()) == AbhaFile());
+    EXPECT_TRUE(desk.messageBoxes.empty());
+
+    // In the city box: Save, the default button.
+    m->Text1->setFocus();
+    QTest::keyClick(m->Text1, Qt::Key_Return);
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "File successfully updated");
+    const std::string saved = ReadBytes(timesPath());
+    EXPECT_TRUE(saved != AbhaFile());
+
+    // On Close: the editor closes and the file keeps its bytes.
+    m->Command2->setFocus();
+    QTest::keyClick(m->Command2, Qt::Key_Return);
+    processDeletes();
+    EXPECT_EQ(main->ModifyWindow(), nullptr);
+    EXPECT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(ReadBytes(timesPath()) == saved);
 }
 
 TEST_F(ModifyTest, MinuteButtonsStepTheirOwnBoxAndAPeriodChoiceDropsTheStep) {

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 namespace announcer {
 namespace {
 
@@ -26,6 +29,17 @@ FineTuneYear Loaded(const engine::TimesFileData& data) {
     FineTuneYear year;
     EXPECT_TRUE(year.load(data));
     return year;
+}
+
+// The window's minute step on the six boxes that show day d: one box moved, all six stored.
+void Step(FineTuneYear& year, int d, int prayer, int minutes) {
+    std::array<std::string, 6> boxes;
+    for (int p = 0; p < 6; ++p) boxes[static_cast<size_t>(p)] = year.timeText(d, p);
+    std::string& box = boxes[static_cast<size_t>(prayer)];
+    const std::optional<std::string> moved = SteppedTimeText(box, minutes);
+    ASSERT_TRUE(moved.has_value()) << box;
+    box = *moved;
+    ASSERT_TRUE(year.storeTexts(d, boxes));
 }
 
 TEST(PeriodStarts, AnchorDaysOfEachKind) {
@@ -72,19 +86,55 @@ TEST(FineTuneYear, LoadsOnlyAWholeYear) {
     EXPECT_FALSE(partial.loaded());
 }
 
+TEST(MinuteStep, ReadsAndWritesTheBoxText) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"5:07:00 AM", +1, "5:08:00 AM"},
+        {"12:00:00 AM", -1, "12/29/1899 11:59:00 PM"},
+        {"11:59:00 PM", +1, "12/31/1899 12:00:00 AM"},
+        {"12/29/1899 11:59:00 PM", +1, "12:00:00 AM"},  // a box off the base day comes back to it
+        {"12/29/1899 11:59:00 PM", -1, "12/29/1899 11:58:00 PM"},
+        {"1/1/1900 12:30:00 AM", -1, "1/1/1900 12:29:00 AM"},
+    };
+    for (const auto& [box, minutes, result] : cases) EXPECT_EQ(SteppedTimeText(box, minutes), result) << box;
+    for (const char* none : {"", "x", "2/30/1900 1:00:00 AM", "12/29/1899", "13:00:00 PM"})
+        EXPECT_FALSE(SteppedTimeText(none, 1).has_value()) << none;
+
+    FineTuneYear year = Loaded(FlatYear());
+    std::array<std::string, 6> boxes = {"5:07:00 AM", "6:29:00 AM", "x", "3:30:00 PM", "5:55:00 PM", "7:15:00 PM"};
+    EXPECT_FALSE(year.storeTexts(2, boxes));
+    boxes[2] = "12/31/1899 12:15:00 PM";
+    boxes[0] = "5:06:00 AM";
+    ASSERT_TRUE(year.storeTexts(2, boxes));
+    EXPECT_EQ(year.time(2, Fajr), (TimeValue{0, Hm(5, 6)}));
+    EXPECT_EQ(year.time(2, 2), (TimeValue{1, Hm(12, 15)}));
+}
+
+TEST(ScaleAll, DiffTakesTheShortWayRoundTheClock) {
+    const std::tuple<TimeValue, TimeValue, long long> cases[] = {
+        {{0, Hm(23, 50)}, {0, Hm(0, 5)}, 15},
+        {{0, Hm(0, 5)}, {0, Hm(23, 50)}, -15},
+        {{-1, Hm(23, 58)}, {0, Hm(23, 58)}, 0},
+        {{1, Hm(0, 0)}, {0, Hm(23, 58)}, -2},
+        {{0, Hm(5, 7)}, {0, Hm(5, 17) + 59}, 10},  // seconds cut
+        {{0, Hm(0, 0)}, {0, Hm(12, 0)}, 720},
+        {{0, Hm(0, 0)}, {0, Hm(12, 1)}, -719},
+    };
+    for (const auto& [t1, t2, diff] : cases) EXPECT_EQ(ClockDiffMinutes(t1, t2), diff) << TimeValueText(t2);
+}
+
 TEST(FineTuneYear, MinuteStepCrossesMidnightOntoAnotherDay) {
     engine::TimesFileData data = FlatYear();
     data.days[0].times[Fajr] = 0;  // 12:00:00 AM
     FineTuneYear year = Loaded(data);
     EXPECT_EQ(year.timeText(1, Fajr), "12:00:00 AM");
-    year.stepMinutes(1, Fajr, -1);
+    Step(year, 1, Fajr, -1);
     EXPECT_EQ(year.timeText(1, Fajr), "12/29/1899 11:59:00 PM");
-    year.stepMinutes(1, Fajr, +1);
-    year.stepMinutes(1, Fajr, +1);
+    Step(year, 1, Fajr, +1);
+    Step(year, 1, Fajr, +1);
     EXPECT_EQ(year.timeText(1, Fajr), "12:01:00 AM");
 
     // Scaling keeps the anchor's time of day on the base day.
-    year.stepMinutes(1, Fajr, -2);
+    Step(year, 1, Fajr, -2);
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
     EXPECT_EQ(year.timeText(1, Fajr), "11:59:00 PM");
 }
@@ -113,7 +163,7 @@ TEST(ScaleAll, LastPeriodWrapsToDayOne) {
     // Weekly: days 365..366 are a 1-day period towards day 1.
     engine::TimesFileData data = CalculatorYear();
     FineTuneYear weekly = Loaded(data);
-    weekly.stepMinutes(1, Fajr, 5);
+    Step(weekly, 1, Fajr, 5);
     weekly.scaleAll(PeriodStarts(PeriodKind::Weekly));
     for (int p = 0; p < 6; ++p) {
         EXPECT_EQ(weekly.timeText(366, p), weekly.timeText(1, p)) << p;
@@ -127,19 +177,54 @@ TEST(ScaleAll, LastPeriodWrapsToDayOne) {
     for (int p = 0; p < 6; ++p) EXPECT_EQ(monthly.timeText(366, p), monthly.timeText(1, p)) << p;
 }
 
-TEST(ScaleAll, AnchorsEitherSideOfMidnightRunBackwardsThroughTheDay) {
+TEST(ScaleAll, AnchorsEitherSideOfMidnightRunForwardThroughMidnight) {
     engine::TimesFileData data = FlatYear();
     data.days[92 - 1].times[Fajr] = Hm(23, 50);
     data.days[122 - 1].times[Fajr] = Hm(0, 5);
     FineTuneYear year = Loaded(data);
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
-    // diff = -1425 minutes over 30 days: -47.5 a day.
-    EXPECT_EQ(year.timeText(92, Fajr), "11:50:00 PM");
-    EXPECT_EQ(year.timeText(93, Fajr), "11:02:00 PM");   // -48
-    EXPECT_EQ(year.timeText(107, Fajr), "11:58:00 AM");  // -712.5 to -712
-    EXPECT_EQ(year.timeText(121, Fajr), "12:52:00 AM");  // -1377.5 to -1378
-    EXPECT_EQ(year.timeText(122, Fajr), "12:05:00 AM");
-    EXPECT_EQ(TotalMinutes(year.time(122, Fajr)) - TotalMinutes(year.time(92, Fajr)), -1425);
+    // The short way round: +15 minutes over 30 days, every cell a bare time of day.
+    const std::pair<int, const char*> expected[] = {
+        {92, "11:50:00 PM"}, {93, "11:50:00 PM"},  {107, "11:58:00 PM"}, {108, "11:58:00 PM"},
+        {112, "12:00:00 AM"}, {121, "12:04:00 AM"}, {122, "12:05:00 AM"},
+    };
+    for (const auto& [day, text] : expected) EXPECT_EQ(year.timeText(day, Fajr), text) << day;
+}
+
+// Minutes from the nearest midnight, either side.
+int FromMidnight(TimeValue t) {
+    const int m = t.seconds / 60;
+    return std::min(m, MinutesPerDay - m);
+}
+
+TEST(ScaleAll, OneStepAcrossMidnightLeavesTheRestOfTheYearNearMidnight) {
+    struct Case {
+        const char* name;
+        int prayer;
+        int start;  // the time of every day, minutes after midnight
+        int day;    // the anchor stepped
+        int minutes;
+    };
+    const Case cases[] = {
+        {"Fajr 12:00 AM, Jun 1 one below", Fajr, 0, 153, -1},
+        {"Isha 11:58 PM, Jan 1 two above", 5, 23 * 60 + 58, 1, +2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        engine::TimesFileData data = FlatYear();
+        for (auto& day : data.days) day.times[static_cast<size_t>(c.prayer)] = c.start * 60;
+        FineTuneYear year = Loaded(data);
+        Step(year, c.day, c.prayer, c.minutes);
+        year.scaleAll(PeriodStarts(PeriodKind::Monthly));
+        for (int d = 1; d <= DaysInYear; ++d) {
+            const TimeValue t = year.time(d, c.prayer);
+            EXPECT_EQ(t.day, 0) << d;
+            EXPECT_LE(FromMidnight(t), 2) << d << " " << year.timeText(d, c.prayer);
+        }
+        // July and 10 December stay at midnight.
+        EXPECT_EQ(FromMidnight(year.time(199, c.prayer)), c.prayer == Fajr ? 0 : 2);
+        EXPECT_LE(FromMidnight(year.time(345, c.prayer)), 2);
+    }
 }
 
 TEST(ScaleAll, UnchangedYearBecomesStraightLinesBetweenAnchors) {
@@ -158,7 +243,7 @@ TEST(ScaleAll, UnchangedYearBecomesStraightLinesBetweenAnchors) {
 
 TEST(EditorForm, HeaderAndDayLinesByteForByte) {
     FineTuneYear year = Loaded(FlatYear());
-    year.stepMinutes(32, Fajr, -1);  // a Fajr of 5:06 on 1 Feb
+    Step(year, 32, Fajr, -1);  // a Fajr of 5:06 on 1 Feb
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
     const auto lines = year.editorForm("Abha, Asir");
     ASSERT_EQ(lines.size(), 14u + 366u);
