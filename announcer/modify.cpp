@@ -72,11 +72,12 @@ void Modify::buildControls() {
         this);
     Label1[0]->setWordWrap(true);
     Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Down to the "City" label, and a little smaller, so that the stand-in font keeps to three lines.
+    // The stand-in sans is wider than the toolkit's own: at the window's size the note
+    // takes four lines, which 600 twips cannot hold; a little smaller it keeps to three.
     QFont note = font;
     note.setPointSizeF(7.5);
     Label1[0]->setFont(note);
-    Label1[0]->setGeometry(Twips(315, 270, 5295, 990 - 270));
+    Label1[0]->setGeometry(Twips(315, 270, 5295, 600));
 
     Label1[1] = new QLabel(QStringLiteral("City"), this);
     Label1[1]->move(Px(360), Px(990));

@@ -88,6 +88,10 @@ TEST_F(ModifyTest, ControlsStandWhereTheWindowPlacesThem) {
         {m->Command3[0], px(2160, 285, 330, 330)}, {m->Command3[11], px(2475, 2670, 330, 330)},
     };
     for (const auto& [widget, rect] : placed) EXPECT_EQ(widget->geometry(), rect) << widget->metaObject()->className();
+    EXPECT_EQ(m->Label1[0]->geometry(), px(315, 270, 5295, 600));
+    // The whole note fits its box and stays above "City".
+    EXPECT_LE(m->Label1[0]->heightForWidth(m->Label1[0]->width()), m->Label1[0]->height());
+    EXPECT_LE(m->Label1[0]->geometry().bottom(), m->Label1[1]->y());
     EXPECT_EQ(m->Label1[8]->pos(), QPoint(315 / 15, 45 / 15));
     EXPECT_EQ(m->Label1[1]->pos(), QPoint(360 / 15, 990 / 15));
     EXPECT_EQ(m->Combo1->geometry().topLeft(), QPoint(360 / 15, 1710 / 15));
