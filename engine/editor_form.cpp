@@ -1,7 +1,7 @@
 #include "engine/editor_form.h"
 
+#include "engine/city_line.h"
 #include "engine/print_form.h"
-#include "engine/text_routines.h"
 
 namespace engine {
 
@@ -9,7 +9,7 @@ std::vector<std::string> EditorFormLines(const std::string& cityBoxText, const s
                                          const std::vector<EditorDay>& days) {
   std::vector<std::string> lines;
   lines.reserve(header.size() + days.size());
-  lines.push_back(ReplaceChars(cityBoxText, ',', '-'));
+  lines.push_back(CityLine(cityBoxText));
   for (std::size_t i = 1; i < header.size(); ++i) {
     const HeaderField& h = header[i];
     lines.push_back(h.isNumber ? PrintForm(h.number) + " " : h.text);

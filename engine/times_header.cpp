@@ -1,8 +1,8 @@
 #include "engine/times_header.h"
 
+#include "engine/city_line.h"
 #include "engine/format_fixed.h"
 #include "engine/print_form.h"
-#include "engine/text_routines.h"
 
 namespace engine {
 
@@ -24,10 +24,8 @@ std::string PrintZones(const std::vector<std::string>& texts) {
 }
 
 std::vector<std::string> CalculatorHeaderLines(HeaderValues v) {
-  // A comma in the name would split it into two fields for every reader.
-  const std::string city = ReplaceChars(v.cityText, ',', '-');
   return {
-      city,
+      CityLine(v.cityText),
       "# Qiblah direction clockwise from North (in degrees): ",
       FormatFixed(v.qiblaBearing, 4, 2),
       "# City Latitude Longitude and Timezone (from GMT):   ",

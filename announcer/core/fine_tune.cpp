@@ -1,6 +1,7 @@
 #include "announcer/core/fine_tune.h"
 
 #include "engine/editor_form.h"
+#include "engine/line_sink.h"
 
 #include <cmath>
 
@@ -35,6 +36,13 @@ std::optional<std::string> SteppedTimeText(const std::string& boxText, int minut
     const std::optional<TimeValue> t = ParseTimeValue(boxText);
     if (!t) return std::nullopt;
     return TimeValueText(AddMinutes(*t, minutes));
+}
+
+bool ReadsBackAsWholeYear(const std::vector<std::string>& lines) {
+    engine::StringLineSink file;  // the same CR LF lines the file gets
+    for (const std::string& line : lines) file.writeLine(line);
+    engine::TimesFileData read;
+    return engine::ReadTimesFile(file.text(), read) == engine::ReadOutcome::Whole;
 }
 
 long long ClockDiffMinutes(TimeValue t1, TimeValue t2) {

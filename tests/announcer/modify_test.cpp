@@ -309,6 +309,43 @@ TEST_F(ModifyTest, SavesOfAYearAwayFromMidnightKeepTheirBytes) {
     EXPECT_EQ(ReadBytes(timesPath()), ReadBytes(QString(SUITE_TEST_DATA) + "/AzaanTimes_abha_edited.dat"));
 }
 
+TEST_F(ModifyTest, ALineBreakInTheCityBoxIsSavedAsABlank) {
+    writeTimes(AbhaFile());
+    startMain();
+    Modify* m = openEditor();
+    m->Text1->setText(QStringLiteral("Newline\nCity"));
+    m->Command1->click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "File successfully updated");
+    const std::string bytes = ReadBytes(timesPath());
+    EXPECT_EQ(Lines(bytes)[0], "Newline City");
+    engine::TimesFileData read;
+    EXPECT_EQ(engine::ReadTimesFile(bytes, read), engine::ReadOutcome::Whole);
+    EXPECT_EQ(main->CityName(), "Newline City");
+}
+
+// A year the reader takes but the editor cannot write back whole (a latitude too
+// large for a number) is never put in place.
+TEST_F(ModifyTest, ANewFileThatWouldNotReadAsAWholeYearKeepsTheOldOne) {
+    std::vector<std::string> lines = Lines(AbhaFile());
+    lines[4] = " 1e400        42.517        3";
+    const std::string old = Joined(lines);
+    writeTimes(old);
+    startMain();
+    Modify* m = openEditor();
+    ASSERT_TRUE(m->Command1->isEnabled());
+    m->Command3[1]->click();
+    m->Command1->click();
+    EXPECT_TRUE(ReadBytes(timesPath()) == old);
+    EXPECT_EQ(QDir(desk.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"AzaanTimes.dat"});
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains("would not read back as a whole year"))
+        << desk.messageBoxes[0].text.toStdString();
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains("The file was left as it was."));
+    EXPECT_TRUE(desk.commandLines.empty());
+}
+
 TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     writeTimes(AbhaFile());
     startMain();

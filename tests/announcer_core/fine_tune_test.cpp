@@ -294,5 +294,22 @@ TEST(EditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
     EXPECT_EQ(second.editorForm(second.cityLine()), year.editorForm(year.cityLine()));
 }
 
+TEST(EditorForm, OnlyAWholeYearReadsBack) {
+    const FineTuneYear year = Loaded(CalculatorYear());
+    const std::vector<std::string> lines = year.editorForm("Newline\nCity");
+    EXPECT_EQ(lines[0], "Newline City");
+    EXPECT_TRUE(ReadsBackAsWholeYear(lines));
+
+    std::vector<std::string> broken = lines;
+    broken[0] = "Newline\nCity";  // a line break left in the name
+    EXPECT_FALSE(ReadsBackAsWholeYear(broken));
+    broken = lines;
+    broken.pop_back();  // no day 366
+    EXPECT_FALSE(ReadsBackAsWholeYear(broken));
+    broken = lines;
+    broken[4] = " Infinity ";
+    EXPECT_FALSE(ReadsBackAsWholeYear(broken));
+}
+
 }  // namespace
 }  // namespace announcer

@@ -1,5 +1,7 @@
 #include "tests/calculator/form1_fixture.h"
 
+#include "engine/times_file.h"
+
 namespace calculator {
 namespace {
 
@@ -169,6 +171,17 @@ TEST_F(Form1Test, TheNameLosesItsCommaAndTheAsrChoiceIsWritten) {
     EXPECT_EQ(written[4], " 17.38         78.48         5.5");
     EXPECT_EQ(written[6], "# Asr times correspond to  2-shadow-length criteria");
     EXPECT_EQ(form->AsrFactor, 2);
+}
+
+TEST_F(Form1Test, ALineBreakInTheNameBecomesABlank) {
+    enterPlace("Newline\nCity", "18.233", "42.517", "3");
+    desk.answers = {Yes};
+    create();
+    const std::string bytes = readFile(path("AzaanTimes.dat"));
+    EXPECT_EQ(Lines(bytes)[0], "Newline City");
+    engine::TimesFileData read;
+    EXPECT_EQ(engine::ReadTimesFile(bytes, read), engine::ReadOutcome::Whole);
+    EXPECT_EQ(read.header[0].text, "Newline City");
 }
 
 TEST_F(Form1Test, TheEndBeepsReportsAndOpensTheFileInTheTextViewer) {

@@ -1,0 +1,15 @@
+#include "engine/city_line.h"
+
+namespace engine {
+
+std::string CityLine(const std::string& name) {
+  std::string line = name;
+  for (char& c : line) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (c == ',') c = '-';
+    else if (u < 0x20 || u == 0x7f) c = ' ';
+  }
+  return line;
+}
+
+}  // namespace engine
