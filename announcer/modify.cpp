@@ -239,7 +239,8 @@ void Modify::Command3_Click(int Index) {
     box->setText(Q(*moved));
     box->setCursorPosition(0);  // a date in front of the time shows from its start
     std::array<std::string, 6> texts;
-    for (int c = 3; c <= 8; ++c) texts[static_cast<size_t>(c - 3)] = Text2[static_cast<size_t>(c)]->text().toStdString();
+    for (int c = 3; c <= 8; ++c)
+        texts[static_cast<size_t>(c - 3)] = Text2[static_cast<size_t>(c)]->text().toStdString();
     DayTimes.storeTexts(d, texts);
 }
 

@@ -37,7 +37,8 @@ CivilDate CivilFromDays(long long z) {
 bool ReadPart(const std::string& text, std::size_t& i, char separator, int& value) {
     const std::size_t start = i;
     value = 0;
-    while (i < text.size() && i - start < 4 && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
+    while (i < text.size() && i - start < 4 && text[i] >= '0' && text[i] <= '9')
+        value = value * 10 + (text[i++] - '0');
     if (i == start) return false;
     if (separator == '\0') return true;
     if (i >= text.size() || text[i] != separator) return false;
