@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <random>
 
+#include "engine/regular_file.h"
 #include "engine/text_routines.h"
 
 namespace engine {
@@ -45,25 +46,11 @@ std::string UniqueSuffix() {
   return buf;
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size, int& err) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      return false;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 AtomicTextFile::~AtomicTextFile() { abort(); }
 
-bool AtomicTextFile::open(const std::string& path, std::string& error) {
+bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPath links) {
   abort();
   error.clear();
   failedErrno_ = 0;
@@ -72,16 +59,23 @@ bool AtomicTextFile::open(const std::string& path, std::string& error) {
     error = Reason(ENOENT);
     return false;
   }
-  target_ = ResolveTarget(path);
+  const bool follow = links == LinkAtPath::Follow;
+  target_ = follow ? ResolveTarget(path) : path;
   struct stat existing{};
-  const bool exists = ::stat(target_.c_str(), &existing) == 0;
+  const bool exists = (follow ? ::stat(target_.c_str(), &existing) : ::lstat(target_.c_str(), &existing)) == 0;
   if (exists && S_ISDIR(existing.st_mode)) {
     error = Reason(EISDIR);
     return false;
   }
+  // A link left standing is replaced by the rename, its target untouched.
+  const bool linkReplaced = exists && S_ISLNK(existing.st_mode);
+  if (exists && !linkReplaced && !S_ISREG(existing.st_mode)) {
+    error = NotARegularFile;
+    return false;
+  }
   // The rename would replace a read-only file as easily as any other; a file the
   // user protected stays as it is (root passes access(), so the mode bits count too).
-  if (exists && ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
+  if (exists && !linkReplaced && ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
     error = Reason(EACCES);
     return false;
   }
@@ -97,13 +91,13 @@ bool AtomicTextFile::open(const std::string& path, std::string& error) {
     return false;
   }
   // The replacement keeps the permissions the user gave the old file.
-  if (exists) (void)::fchmod(fd_, existing.st_mode & 07777);
+  if (exists && !linkReplaced) (void)::fchmod(fd_, existing.st_mode & 07777);
   return true;
 }
 
 bool AtomicTextFile::flushBuffer() {
   if (failedErrno_ != 0) return false;
-  if (!WriteAll(fd_, buffer_.data(), buffer_.size(), failedErrno_)) return false;
+  if (!WriteAllBytes(fd_, buffer_.data(), buffer_.size(), failedErrno_)) return false;
   buffer_.clear();
   return true;
 }
@@ -158,9 +152,10 @@ void AtomicTextFile::abort() {
   buffer_.clear();
 }
 
-bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                             LinkAtPath links) {
   AtomicTextFile file;
-  if (!file.open(path, error)) return false;
+  if (!file.open(path, error, links)) return false;
   for (const std::string& line : lines) {
     if (!file.writeLine(line)) break;  // commit reports why
   }

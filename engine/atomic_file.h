@@ -8,10 +8,16 @@
 
 namespace engine {
 
+// What a symbolic link standing at the path means: the user's own link to the
+// file to replace, or a name in a folder others may plant links in, whose link
+// is replaced itself and never written through.
+enum class LinkAtPath { Follow, ReplaceLink };
+
 // Writes a text file so that the old one survives any failure: the lines go to a
 // temporary file in the same folder, which replaces the file in one rename on
 // commit. Error texts are plain English and give the reason
-// ("No such file or directory", "Is a directory").
+// ("No such file or directory", "Is a directory", "Not a regular file"). Only a
+// regular file is ever replaced: a FIFO or device at the path is refused.
 class AtomicTextFile : public LineSink {
  public:
   AtomicTextFile() = default;
@@ -19,8 +25,8 @@ class AtomicTextFile : public LineSink {
   AtomicTextFile(const AtomicTextFile&) = delete;
   AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
-  // Creates the temporary file beside path.
-  bool open(const std::string& path, std::string& error);
+  // Creates the temporary file beside path (beside the linked file when following).
+  bool open(const std::string& path, std::string& error, LinkAtPath links = LinkAtPath::Follow);
   // Appends line + CR LF; false once anything failed.
   bool writeLine(std::string_view line) override;
   // Flushes, closes and renames the temporary file over path.
@@ -40,6 +46,7 @@ class AtomicTextFile : public LineSink {
 
 // The lines, each ended by CR LF, as the new content of path, written as above;
 // false, with the reason in error, when they could not be.
-bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                             LinkAtPath links = LinkAtPath::Follow);
 
 }  // namespace engine

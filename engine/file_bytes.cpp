@@ -1,23 +1,36 @@
 #include "engine/file_bytes.h"
 
-#include <cstdio>
-#include <sys/stat.h>
+#include "engine/regular_file.h"
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace engine {
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  struct stat st{};
-  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return std::nullopt;
+FileBytes ReadFileBytes(const std::string& path, std::size_t limit) {
+  FileBytes result;
+  const int fd = OpenRegularFile(path, O_RDONLY);
+  if (fd < 0) return result;
+  // One byte past the limit tells a long file from one that just fits.
   std::string bytes;
   char buf[65536];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) bytes.append(buf, n);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  return bytes;
+  bool failed = false;
+  while (bytes.size() <= limit) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) failed = true;
+    if (n <= 0) break;
+    bytes.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (failed) return result;
+  if (bytes.size() > limit) {
+    result.status = FileRead::TooLong;
+    return result;
+  }
+  result.status = FileRead::Read;
+  result.bytes = std::move(bytes);
+  return result;
 }
 
 }  // namespace engine

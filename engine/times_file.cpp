@@ -57,9 +57,10 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
 
 ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out) {
   out = TimesFileData{};
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return ReadOutcome::Missing;
-  return ReadTimesFile(*bytes, out);
+  const FileBytes file = ReadFileBytes(path, TimesFileByteLimit);
+  if (file.status == FileRead::CannotOpen) return ReadOutcome::Missing;
+  if (file.status == FileRead::TooLong) return ReadOutcome::Damaged;
+  return ReadTimesFile(file.bytes, out);
 }
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,11 @@ enum class ReadOutcome { Whole, Missing, Damaged };
 // Whole = 14 header fields and 366 records numbered 1..366 in order. On Damaged, out
 // holds what was read before the fault (the header, the good records).
 ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out);
-// Missing when the file cannot be opened or read.
+// The largest times file read; a real one is about 32 KB, so a longer file is damaged.
+inline constexpr std::size_t TimesFileByteLimit = 1 << 20;
+
+// Missing when the file cannot be opened or read, or is no regular file;
+// Damaged when it is longer than TimesFileByteLimit.
 ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out);
 
 }  // namespace engine

@@ -3,10 +3,10 @@
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/format_fixed_down.h"
 #include "engine/clock_text.h"
+#include "engine/regular_file.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace announcer {
 
@@ -21,13 +21,10 @@ std::string TwoDigits(int v) {
 
 std::string Field(double minutes) { return FormatFixedDown(minutes, 5, 2); }
 
-bool WriteLines(const std::filesystem::path& path, std::ios::openmode mode,
-                std::initializer_list<std::string> lines) {
-    std::ofstream out(path, std::ios::binary | mode);
-    if (!out) return false;
-    for (const auto& line : lines) out << line << "\r\n";
-    out.close();
-    return !out.fail();
+bool WriteLines(const std::filesystem::path& path, bool append, std::initializer_list<std::string> lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return engine::WriteRegularFile(path.string(), bytes, append);
 }
 
 }  // namespace
@@ -65,13 +62,16 @@ bool LogBookNeedsHeader(const std::string& path) {
 bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
                      const std::string& line) {
     const std::filesystem::path path = std::filesystem::path(folder) / LogBookName;
+    // Anything but a regular file under the name is left alone, never replaced.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
     if (LogBookNeedsHeader(path.string())) {
-        std::error_code ec;
         std::filesystem::remove(path, ec);  // a failing delete is passed over
         const auto header = LogHeader(today, nowSecondsOfDay);
-        WriteLines(path, std::ios::trunc, {header[0], header[1]});
+        WriteLines(path, false, {header[0], header[1]});
     }
-    return WriteLines(path, std::ios::app, {line});
+    return WriteLines(path, true, {line});
 }
 
 }  // namespace announcer

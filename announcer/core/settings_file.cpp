@@ -3,10 +3,10 @@
 #include "engine/file_bytes.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
+#include "engine/regular_file.h"
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace announcer {
@@ -57,11 +57,7 @@ std::string SettingsFileBytes(const SettingsControls& controls) {
 }
 
 bool WriteSettingsFile(const std::string& folder, const SettingsControls& controls) {
-    std::ofstream out(SettingsPath(folder), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << SettingsFileBytes(controls);
-    out.close();
-    return !out.fail();
+    return engine::WriteRegularFile(SettingsPath(folder).string(), SettingsFileBytes(controls), false);
 }
 
 SettingsReading ParseSettingsFile(const std::string& bytes) {
@@ -82,9 +78,9 @@ SettingsReading ParseSettingsFile(const std::string& bytes) {
 }
 
 SettingsReading ReadSettingsFile(const std::string& folder) {
-    const std::optional<std::string> bytes = engine::ReadFileBytes(SettingsPath(folder).string());
-    if (!bytes) return SettingsReading{};
-    return ParseSettingsFile(*bytes);
+    const engine::FileBytes file = engine::ReadFileBytes(SettingsPath(folder).string(), SettingsFileByteLimit);
+    if (file.status != engine::FileRead::Read) return SettingsReading{};
+    return ParseSettingsFile(file.bytes);
 }
 
 }  // namespace announcer

@@ -2,12 +2,15 @@
 // volume option, three lines each ended by CR LF.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace announcer {
 
 inline constexpr const char* SettingsFileName = "DST.TXT";
+// The largest settings file read; a real one has 15 bytes or so.
+inline constexpr std::size_t SettingsFileByteLimit = 64 << 10;
 
 // What the window's three controls stand at.
 struct SettingsControls {

@@ -3,6 +3,7 @@
 #include "engine/day_numbering.h"
 #include "engine/field_reader.h"
 #include "engine/file_bytes.h"
+#include "engine/times_file.h"
 #include "engine/utf8_text.h"
 
 namespace announcer {
@@ -112,9 +113,13 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 }
 
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {
-    const std::optional<std::string> bytes = engine::ReadFileBytes(path);
-    if (!bytes) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
-    return ReadTodayRecord(*bytes, todayNo, record);
+    const engine::FileBytes file = engine::ReadFileBytes(path, engine::TimesFileByteLimit);
+    if (file.status == engine::FileRead::CannotOpen) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    if (file.status == engine::FileRead::TooLong) {
+        record.times = TodayTimes{};
+        return RecordReading{RecordOutcome::Damaged, RecordStop::UnreadableField};
+    }
+    return ReadTodayRecord(file.bytes, todayNo, record);
 }
 
 }  // namespace announcer

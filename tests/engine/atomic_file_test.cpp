@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/atomic_file.h"
+#include "tests/support/fifo.h"
 
 namespace engine {
 namespace {
@@ -154,6 +155,39 @@ TEST_F(AtomicTextFileTest, LargeFilesAreWrittenWhole) {
   for (int i = 0; i < 5000; ++i) ASSERT_TRUE(out.writeLine(line));
   ASSERT_TRUE(out.commit(error));
   EXPECT_EQ(fs::file_size(file), 5000u * 102u);
+}
+
+TEST_F(AtomicTextFileTest, OnlyARegularFileIsReplaced) {
+  const fs::path fifo = folder / "DST.TXT";
+  testing_support::FifoWithReader reader(fifo.string());
+  ASSERT_TRUE(reader.made());
+  fs::create_symlink(fifo, folder / "link");
+  for (const fs::path& path : {fifo, folder / "link"}) {
+    std::string error;
+    EXPECT_FALSE(WriteTextFileAtomically(path.string(), {"new"}, error)) << path;
+    EXPECT_EQ(error, "Not a regular file") << path;
+  }
+  EXPECT_TRUE(reader.stillThere());
+  EXPECT_EQ(EntryCount(), 2u);  // no temporary file left behind
+}
+
+TEST_F(AtomicTextFileTest, ReplacingALinkNeverWritesThroughIt) {
+  const fs::path victim = folder / "important.txt";
+  Write(victim, "mine");
+  fs::permissions(victim, fs::perms::owner_read);  // a link is no protected file of ours
+  const fs::path link = folder / "Daily.txt";
+  fs::create_symlink(victim, link);
+  std::string error;
+  ASSERT_TRUE(WriteTextFileAtomically(link.string(), {"report"}, error, LinkAtPath::ReplaceLink)) << error;
+  EXPECT_EQ(Read(victim), "mine");
+  EXPECT_FALSE(fs::is_symlink(link));
+  EXPECT_EQ(Read(link), "report\r\n");
+
+  const fs::path fifo = folder / "Weekly.txt";
+  testing_support::FifoWithReader reader(fifo.string());
+  ASSERT_TRUE(reader.made());
+  EXPECT_FALSE(WriteTextFileAtomically(fifo.string(), {"report"}, error, LinkAtPath::ReplaceLink));
+  EXPECT_TRUE(reader.stillThere());
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <fcntl.h>
+
+#include <cstddef>
+#include <string>
+
+namespace engine {
+
+// Opens path (a link is followed) only when it is a regular file, without ever
+// waiting on a FIFO or touching a device: returns the descriptor in blocking mode,
+// or -1 with errno set (EINVAL for anything but a regular file). flags are
+// open()'s, e.g. O_RDONLY or O_WRONLY | O_APPEND | O_CREAT; new files get mode 0666
+// less the umask.
+int OpenRegularFile(const std::string& path, int flags);
+
+// Writes all of data to fd, going on after interruptions; false with err set otherwise.
+bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
+
+// Writes bytes into path as a regular file: appended, or as its whole new content.
+// A FIFO, device or anything else that is no regular file is refused.
+bool WriteRegularFile(const std::string& path, const std::string& bytes, bool append);
+
+// The reason text for a target that is no regular file.
+inline constexpr const char* NotARegularFile = "Not a regular file";
+
+}  // namespace engine
