@@ -86,7 +86,7 @@ int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 
 }  // namespace
 
 Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), desk_(desk) {
-    setWindowTitle(QStringLiteral("Prayer times"));  // the design title: the instance test never finds us
+    setWindowTitle(QStringLiteral("Prayer times"));  // the design title, until start-up gives the real one
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     setFont(font);
@@ -247,8 +247,9 @@ std::string Azaan::folderPath() const { return desk_.programFolder().toStdString
 // ---------------------------------------------------------------- start-up
 
 bool Azaan::Form_Load() {
-    // 1. One instance: a second start says so and ends, touching nothing.
-    if (desk_.findWindow(WindowTitle)) {
+    // 1. One instance: a second start says so and ends, touching nothing. The
+    // title is claimed in the same step, so two starts at once cannot both run.
+    if (!desk_.claimWindowTitle(WindowTitle)) {
         Timer1.stop();
         Timer2.stop();
         desk_.messageBox(QStringLiteral("An instance of Kelvora is already running."), desktop::mb::OkOnly,
@@ -256,13 +257,14 @@ bool Azaan::Form_Load() {
         return false;
     }
     // 2. The temp folder for the schedules.
-    TempPath = desk_.tempPath();
+    const desktop::TempFolder temp = desk_.tempFolder();
+    TempPath = temp.path;
+    TempPathRefusal = temp.refusal;
     // 3. The tray icon; the program goes on without one when it cannot be added.
     desk_.addTrayIcon(TrayIcon, ProductName, [this](desktop::TrayEvent e) { TrayIcon_MouseMove(e); });
     if (!desk_.trayAvailable()) Timer2.stop();  // no tray to come back from: stay in sight
-    // 4. The title, which also makes this instance findable.
+    // 4. The title (claimed in step 1).
     setWindowTitle(WindowTitle);
-    desk_.claimWindowTitle(WindowTitle);
     // 5. 300 twips above the centre of the screen.
     CentreOnScreen(this, 300);
     // 6. The play flag follows the box, which still stands at its design state.
@@ -575,8 +577,12 @@ void Azaan::mnuAbout_Click() {
     splash_->activateWindow();
 }
 
-void Azaan::mnuQandor_Click() { WriteScheduleReport(*this, announcer::ScheduleKind::Daily); }
-void Azaan::mnuQandorW_Click() { WriteScheduleReport(*this, announcer::ScheduleKind::Weekly); }
+void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
+void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
+
+void Azaan::writeSchedule(announcer::ScheduleKind kind) {
+    WriteScheduleReport(desk_, {TimesFilePath(), CityName(), {TempPath, TempPathRefusal}}, kind);
+}
 
 void Azaan::mnuModify_Click() {
     // One editor: choosing it again while it is open only brings it forward.

@@ -3,6 +3,7 @@
 // tick that calls to prayer, and the "File" menu that is also the tray's pop-up.
 #pragma once
 
+#include "announcer/core/schedule_report.h"
 #include "announcer/core/today_record.h"
 #include "announcer/core/today_times.h"
 #include "announcer/form_background.h"
@@ -90,12 +91,12 @@ public:
     int AzaanJustPlayed = 0;
     int AzaanVolume = 0;
     QString TempPath;
+    QString TempPathRefusal;  // why there is no private temp folder for the schedules
 
     QString CityName() const;
     QString ProgramFolder() const;
     // The times file this window reads, in the program's folder.
     QString TimesFilePath() const;
-    desktop::Desktop& Desk() { return desk_; }
 
     // --- handlers ---
     // False when another instance runs: the program then ends.
@@ -155,6 +156,7 @@ private:
     void turnNeedle();
     void writePlaceCaptions();
     void showMainWindow();
+    void writeSchedule(announcer::ScheduleKind kind);
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
     std::string folderPath() const;

@@ -1,6 +1,5 @@
 #include "announcer/schedule_reports.h"
 
-#include "announcer/azaan.h"
 #include "announcer/core/times_file_problem.h"
 #include "engine/atomic_file.h"
 #include "engine/times_file.h"
@@ -18,27 +17,30 @@ QString ReportTitle(announcer::ScheduleKind kind) {
 
 }  // namespace
 
-void WriteScheduleReport(Azaan& main, announcer::ScheduleKind kind) {
-    desktop::Desktop& desk = main.Desk();
-    const QString timesPath = main.TimesFilePath();
-
+void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind) {
     // The whole year first: a report is written only from a whole file.
     engine::TimesFileData year;
-    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(timesPath.toStdString(), year);
+    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(source.timesPath.toStdString(), year);
     if (outcome != engine::ReadOutcome::Whole) {
-        desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + timesPath + "\r\r" + "The " + ReportTitle(kind) +
-                            " was not written. Please run the program Velstra to recreate the file.",
+        desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + source.timesPath + "\r\r" + "The " +
+                            ReportTitle(kind) + " was not written. Please run the program Velstra to recreate the file.",
                         desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
 
+    if (!source.folder.refusal.isEmpty()) {
+        desk.messageBox(source.folder.refusal + "\r\rThe " + ReportTitle(kind) + " was not written.",
+                        desktop::mb::OkOnly + desktop::mb::Critical, QString());
+        return;
+    }
     // The temp folder ends with its separator; without one the report lands in the current folder.
-    const QString folder = main.TempPath.isEmpty() ? QDir::currentPath() + "/" : main.TempPath;
+    const QString folder = source.folder.path.isEmpty() ? QDir::currentPath() + "/" : source.folder.path;
     const QString reportPath = folder + Q(announcer::ScheduleFileName(kind));
 
     std::string error;
     if (!engine::WriteTextFileAtomically(reportPath.toStdString(),
-                                         announcer::ScheduleLines(kind, main.CityName().toStdString(), year), error)) {
+                                         announcer::ScheduleLines(kind, source.cityName.toStdString(), year), error,
+                                         engine::LinkAtPath::ReplaceLink)) {
         desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + reportPath + "\r\rReason: " +
                             Q(error),
                         desktop::mb::OkOnly + desktop::mb::Critical, QString());

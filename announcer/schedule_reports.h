@@ -3,9 +3,18 @@
 #pragma once
 
 #include "announcer/core/schedule_report.h"
+#include "desktop/desktop.h"
 
-class Azaan;
+#include <QString>
 
-// Reads the times file of the program's folder whole; a missing or damaged file
-// stops with a message and leaves any earlier report as it was.
-void WriteScheduleReport(Azaan& main, announcer::ScheduleKind kind);
+// What a report is made from.
+struct ScheduleSource {
+    QString timesPath;           // the times file, read whole
+    QString cityName;            // for the title line
+    desktop::TempFolder folder;  // where the report goes; the current folder when its path is empty
+};
+
+// A missing or damaged times file, or a temp folder that is not private, stops
+// with a message and leaves any earlier report as it was. The report replaces
+// whatever stands at its name, a link included, and never writes through one.
+void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind);

@@ -50,6 +50,13 @@ inline constexpr int Success = 42;
 
 enum class TrayEvent { LeftRelease, RightRelease };
 
+// The user's private temp folder with its trailing "/", or the sentence that
+// says why there is none.
+struct TempFolder {
+    QString path;
+    QString refusal;
+};
+
 // Plays one recording at a time. Setting the file name starts playing it.
 class MediaPlayer {
 public:
@@ -82,13 +89,14 @@ public:
 
     // The folder of the running program, without a trailing separator.
     virtual QString programFolder() = 0;
-    // The temp folder with its trailing "/", or "" when there is none.
-    virtual QString tempPath() = 0;
+    // The temp folder for files the program writes for the user to read: one
+    // that no other user can write into.
+    virtual TempFolder tempFolder() = 0;
 
-    // Single instance: is a window with this title running (shown or hidden),
-    // and make this program's window findable by its title.
-    virtual bool findWindow(const QString& title) = 0;
-    virtual void claimWindowTitle(const QString& title) = 0;
+    // Single instance: takes the title for this program unless a running
+    // program holds it (shown or hidden); false then. Test and claim are one
+    // step, so of two programs starting at once exactly one gets the title.
+    virtual bool claimWindowTitle(const QString& title) = 0;
 
     // Notification-area icon. The callback gets the button releases on it.
     virtual bool trayAvailable() = 0;

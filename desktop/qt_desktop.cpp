@@ -1,6 +1,7 @@
 #include "desktop/qt_desktop.h"
 
 #include "desktop/command_line.h"
+#include "desktop/private_folder.h"
 #include "desktop/qt_media_player.h"
 #include "desktop/qt_message_box.h"
 
@@ -9,7 +10,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
@@ -65,15 +66,12 @@ QDateTime QtDesktop::now() { return QDateTime::currentDateTime(); }
 
 QString QtDesktop::programFolder() { return QCoreApplication::applicationDirPath(); }
 
-QString QtDesktop::tempPath() {
-    const QString path = QDir::tempPath();
-    if (path.isEmpty()) return {};
-    return path.endsWith('/') ? path : path + '/';
+TempFolder QtDesktop::tempFolder() {
+    const PrivateFolder folder = UsersPrivateFolder();
+    return {QFile::decodeName(QByteArray::fromStdString(folder.path)), QString::fromStdString(folder.refusal)};
 }
 
-bool QtDesktop::findWindow(const QString& title) { return instanceRunning(title); }
-
-void QtDesktop::claimWindowTitle(const QString& title) { claims_.claim(title); }
+bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title); }
 
 bool QtDesktop::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 

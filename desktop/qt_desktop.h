@@ -24,9 +24,8 @@ public:
     void beep() override;
     QDateTime now() override;
     QString programFolder() override;
-    QString tempPath() override;
-    bool findWindow(const QString& title) override;
-    void claimWindowTitle(const QString& title) override;
+    TempFolder tempFolder() override;
+    bool claimWindowTitle(const QString& title) override;
     bool trayAvailable() override;
     bool addTrayIcon(const QIcon& icon, const QString& tip,
                      std::function<void(TrayEvent)> onEvent) override;

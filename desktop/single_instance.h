@@ -1,5 +1,8 @@
-// Single instance by window title: a running program listens on a local socket
-// named from its title, and a second start finds it by connecting.
+// Single instance by window title. The program that takes the lock on the
+// title's lock file first holds the title for as long as it runs (the system
+// lets go of the lock when it ends, even by a crash), and listens on a local
+// socket named from the title so that others can see it run. Both live in the
+// user's private folder, so no other user can take the name first.
 #pragma once
 
 #include <QString>
@@ -7,11 +10,10 @@
 #include <map>
 #include <memory>
 
-class QLocalServer;
-
 namespace desktop {
 
-// The socket name for a title: readable, unique per title and per user.
+// The socket's full path for a title in the user's private folder: readable,
+// unique per title. Empty when the user has no private folder.
 QString instanceServerName(const QString& title);
 
 // Is a program that claimed this title running (connecting succeeds)?
@@ -23,13 +25,16 @@ public:
     InstanceClaims();
     ~InstanceClaims();
 
-    // Listens under the title. A socket left behind by a crashed instance is
-    // removed first; a live instance's socket is never taken over.
-    // Returns whether this program now holds the title.
+    // Takes the title unless a running program holds it: the test and the
+    // claim are one step, so of two simultaneous claims exactly one wins. A
+    // socket left behind by a crashed holder is removed. False only when a
+    // running program holds the title; without a private folder or a lock file
+    // there is nothing to hold the title by, and nothing stops this program.
     bool claim(const QString& title);
 
 private:
-    std::map<QString, std::unique_ptr<QLocalServer>> servers_;
+    struct Held;
+    std::map<QString, std::unique_ptr<Held>> held_;
 };
 
 }  // namespace desktop

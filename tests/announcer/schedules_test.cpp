@@ -3,6 +3,7 @@
 #include "announcer/core/today_record.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -145,6 +146,31 @@ TEST_F(SchedulesTest, UnwritableTempFolderSaysWhy) {
     EXPECT_TRUE(desk.messageBoxes[0].text.contains(desk.temp + "gone/Daily.txt"));
     EXPECT_TRUE(desk.messageBoxes[0].text.contains("No such file or directory"));
     EXPECT_TRUE(desk.commandLines.empty());
+}
+
+TEST_F(SchedulesTest, APlantedLinkIsReplacedNeverWrittenThrough) {
+    writeTimes(AbhaFile());
+    startMain();
+    const QString victim = desk.folder + "/important.txt";
+    WriteBytes(victim, "the victim's own text\r\n");
+    ASSERT_TRUE(QFile::link(victim, report("Daily.txt")));
+    main->mnuQandor_Click();
+    EXPECT_TRUE(desk.messageBoxes.empty());
+    EXPECT_EQ(ReadBytes(victim), "the victim's own text\r\n");
+    EXPECT_FALSE(QFileInfo(report("Daily.txt")).isSymLink());
+    EXPECT_EQ(Lines(ReadBytes(report("Daily.txt"))).size(), 372u);
+}
+
+TEST_F(SchedulesTest, ATempFolderThatIsNotPrivateIsRefusedWithItsReason) {
+    writeTimes(AbhaFile());
+    desk.tempRefusal = "The temp folder /tmp/kelvora-1000 cannot be used: it belongs to another user.";
+    startMain();
+    main->mnuQandor_Click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, desk.tempRefusal + "\r\rThe Daily Schedule was not written.");
+    EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly + desktop::mb::Critical);
+    EXPECT_TRUE(desk.commandLines.empty());
+    EXPECT_FALSE(QFile::exists(report("Daily.txt")));
 }
 
 // The calculator's file, fine-tuned and saved by the editor, read again by the

@@ -1,4 +1,5 @@
 #include "desktop/qt_desktop.h"
+#include "tests/desktop/scoped_env.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,34 +8,32 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (had_) qputenv(name_, old_);
-        else qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 TEST(QtDesktop, FoldersAreGivenInTheProgramsForm) {
     desktop::QtDesktop desk;
     const QString folder = desk.programFolder();
     EXPECT_FALSE(folder.endsWith('/'));
     EXPECT_TRUE(QFileInfo(folder).isDir());
-    const QString temp = desk.tempPath();
-    EXPECT_TRUE(temp.endsWith('/'));
-    EXPECT_TRUE(QFileInfo(temp).isDir());
+}
+
+TEST(QtDesktop, TheTempFolderIsPrivateWhateverTmpdirSays) {
+    desktop::QtDesktop desk;
+    const desktop::TempFolder temp = desk.tempFolder();
+    EXPECT_TRUE(temp.refusal.isEmpty()) << temp.refusal.toStdString();
+    EXPECT_TRUE(temp.path.endsWith('/'));
+    struct stat st{};
+    ASSERT_EQ(::lstat(QFile::encodeName(temp.path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_uid, ::getuid());
+    EXPECT_EQ(st.st_mode & (S_IWGRP | S_IWOTH), 0u);
+
+    QTemporaryDir other;
+    ScopedEnv tmpdir("TMPDIR", QFile::encodeName(other.path()));
+    EXPECT_EQ(desk.tempFolder().path, temp.path);
 }
 
 TEST(QtDesktop, AMissingProgramIsReportedAsNotStarted) {

@@ -42,14 +42,14 @@ void ScriptedDesktop::setClipboardText(const QString& text) { clipboard.push_bac
 void ScriptedDesktop::beep() { ++beeps; }
 QDateTime ScriptedDesktop::now() { return clock; }
 QString ScriptedDesktop::programFolder() { return folder; }
-QString ScriptedDesktop::tempPath() { return temp; }
+desktop::TempFolder ScriptedDesktop::tempFolder() { return {temp, tempRefusal}; }
 
-bool ScriptedDesktop::findWindow(const QString& title) {
-    return std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) !=
-           runningWindowTitles.end();
+bool ScriptedDesktop::claimWindowTitle(const QString& title) {
+    const bool held = std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) !=
+                      runningWindowTitles.end();
+    if (!held) claimedTitles.push_back(title);
+    return !held;
 }
-
-void ScriptedDesktop::claimWindowTitle(const QString& title) { claimedTitles.push_back(title); }
 
 bool ScriptedDesktop::trayAvailable() { return trayPresent; }
 

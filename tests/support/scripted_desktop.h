@@ -49,8 +49,9 @@ public:
     int shellOpenResult = desktop::shell::Success;
     QDateTime clock;               // what now() returns
     QString folder;                // programFolder(); a fresh temporary folder
-    QString temp;                  // tempPath(); a fresh temporary folder with "/"
-    std::vector<QString> runningWindowTitles;  // titles findWindow() finds
+    QString temp;                  // tempFolder(); a fresh temporary folder with "/"
+    QString tempRefusal;           // tempFolder()'s refusal
+    std::vector<QString> runningWindowTitles;  // titles a claim finds held
     bool trayPresent = true;
     int playStateWhilePlaying = 3; // play state after a file name is set
 
@@ -60,7 +61,7 @@ public:
     std::vector<ShellOpenCall> shellOpens;
     std::vector<QString> clipboard;
     int beeps = 0;
-    std::vector<QString> claimedTitles;
+    std::vector<QString> claimedTitles;  // won claims
     int trayAdds = 0;
     int trayDeletes = 0;
     QString trayTip;
@@ -82,9 +83,8 @@ public:
     void beep() override;
     QDateTime now() override;
     QString programFolder() override;
-    QString tempPath() override;
-    bool findWindow(const QString& title) override;
-    void claimWindowTitle(const QString& title) override;
+    desktop::TempFolder tempFolder() override;
+    bool claimWindowTitle(const QString& title) override;
     bool trayAvailable() override;
     bool addTrayIcon(const QIcon& icon, const QString& tip,
                      std::function<void(desktop::TrayEvent)> onEvent) override;
