@@ -14,7 +14,10 @@ std::optional<std::string> OutputFileProblem(const std::string& outputFile,
     if (fileBoxText.empty()) return std::string("The output file box holds no file name.");
     if (fileBoxText.back() == '/') return std::string("The name ends with a folder separator, not a file name.");
     std::error_code ec;
-    if (std::filesystem::is_directory(outputFile, ec)) return std::string("A folder of that name stands where the file should be.");
+    const auto status = std::filesystem::status(outputFile, ec);
+    if (std::filesystem::is_directory(status)) return std::string("A folder of that name stands where the file should be.");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return std::string("Something other than a file (a FIFO or a device) stands where the file should be.");
     return std::nullopt;
 }
 

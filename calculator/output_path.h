@@ -9,7 +9,8 @@ namespace calculator {
 // The program's folder joined with the output-file box.
 std::string OutputFilePath(const std::string& programFolder, const std::string& fileBoxText);
 
-// Why the box cannot name the file to write (empty, or a folder stands there); nothing when it can.
+// Why the box cannot name the file to write (empty, or a folder, FIFO or device stands there);
+// nothing when it can.
 std::optional<std::string> OutputFileProblem(const std::string& outputFile,
                                              const std::string& fileBoxText);
 

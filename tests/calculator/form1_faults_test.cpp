@@ -1,4 +1,5 @@
 #include "tests/calculator/form1_fixture.h"
+#include "tests/support/fifo.h"
 
 #include <algorithm>
 
@@ -49,6 +50,19 @@ TEST_F(Form1FaultTest, AFolderWhereTheFileShouldBeIsReportedNotAskedAbout) {
     expectNoOverwriteQuestion();
     EXPECT_TRUE(QFileInfo(path("AzaanTimes.dat")).isDir());
     EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
+}
+
+TEST_F(Form1FaultTest, AFifoWhereTheFileShouldBeIsReportedNotWrittenInto) {
+    testing_support::FifoWithReader fifo(path("AzaanTimes.dat").toStdString());
+    ASSERT_TRUE(fifo.made());
+    desk.answers = {Yes, Yes};
+    create();
+    ASSERT_EQ(desk.messageBoxes.size(), 2u);
+    expectWriteFailure(path("AzaanTimes.dat"),
+                       "Something other than a file (a FIFO or a device) stands where the file should be.");
+    expectNoOverwriteQuestion();
+    EXPECT_TRUE(fifo.stillThere());
+    EXPECT_TRUE(folderEntries().isEmpty());  // no regular file appeared beside it
 }
 
 TEST_F(Form1FaultTest, AnEmptyFileBoxIsReportedNotAskedAbout) {
