@@ -10,14 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <barrier>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -26,26 +27,18 @@ namespace {
 class FreshTitle {
 public:
     FreshTitle() : title_(QStringLiteral("Instance test - v3.2 ") + QUuid::createUuid().toString(QUuid::Id128)) {}
-    ~FreshTitle() { QFile::remove(desktop::instanceServerName(title_) + ".lock"); }
+    ~FreshTitle() { QFile::remove(lockName()); }
     operator const QString&() const { return title_; }
-    QString operator+(const char* more) const { return title_ + more; }
+    QString lockName() const { return desktop::instanceLockName(title_); }
 
 private:
     QString title_;
 };
 
-// What a crashed instance leaves behind: a socket file nobody listens on.
-void leaveStaleSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray bytes = QFile::encodeName(path);
-    ASSERT_LT(static_cast<std::size_t>(bytes.size()), sizeof(address.sun_path));
-    std::memcpy(address.sun_path, bytes.constData(), bytes.size());
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFile::exists(path));
+// Whether a new program could claim the title now.
+bool Free(const QString& title) {
+    desktop::InstanceClaims probe;
+    return probe.claim(title);
 }
 
 TEST(SingleInstance, AClaimedTitleIsHeldUntilItsProgramEnds) {
@@ -54,33 +47,49 @@ TEST(SingleInstance, AClaimedTitleIsHeldUntilItsProgramEnds) {
         desktop::QtDesktop first;
         EXPECT_TRUE(first.claimWindowTitle(title));
         EXPECT_TRUE(first.claimWindowTitle(title));  // asking twice keeps it
-        EXPECT_TRUE(desktop::instanceRunning(title));
-        EXPECT_FALSE(desktop::instanceRunning(title + "x"));  // the title must match exactly
+        EXPECT_TRUE(Free(title + "x"));                // the title must match exactly
 
         desktop::QtDesktop second;
         EXPECT_FALSE(second.claimWindowTitle(title));  // the running one keeps the title
-        EXPECT_TRUE(desktop::instanceRunning(title));
+        EXPECT_FALSE(Free(title));
     }
-    EXPECT_FALSE(desktop::instanceRunning(title));
-    EXPECT_FALSE(QFile::exists(desktop::instanceServerName(title)));
     desktop::QtDesktop later;  // once the first has ended, the title is free again
     EXPECT_TRUE(later.claimWindowTitle(title));
 }
 
 TEST(SingleInstance, TitlesDifferingOnlyInPunctuationAreApart) {
-    EXPECT_NE(desktop::instanceServerName("Kelvora - v3.2"), desktop::instanceServerName("Kelvora - v3_2"));
-    // Long titles still give a name that fits a socket path.
-    EXPECT_LT(desktop::instanceServerName(QString(500, QChar('k'))).toUtf8().size(), 100);
+    EXPECT_NE(desktop::instanceLockName("Kelvora - v3.2"), desktop::instanceLockName("Kelvora - v3_2"));
+    // Long titles still give a short file name.
+    EXPECT_LT(QFileInfo(desktop::instanceLockName(QString(500, QChar('k')))).fileName().size(), 80);
 }
 
-TEST(SingleInstance, ASocketLeftByACrashIsTakenOver) {
+// A holder killed outright leaves its lock file behind; the next start runs.
+TEST(SingleInstance, AProgramThatCrashedLeavesTheTitleFree) {
     const FreshTitle title;
-    leaveStaleSocket(desktop::instanceServerName(title));
-    EXPECT_FALSE(desktop::instanceRunning(title));  // a dead socket is no running program
+    const QByteArray lockName = QFile::encodeName(title.lockName());
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {  // the crashing program: only plain system calls here
+        const int fd = ::open(lockName.constData(), O_RDWR | O_CREAT, 0600);
+        const char locked = (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ? 1 : 0;
+        (void)!::write(ready[1], &locked, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char locked = 0;
+    ASSERT_EQ(::read(ready[0], &locked, 1), 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    ASSERT_EQ(locked, 1);
+    EXPECT_FALSE(Free(title));  // it runs
 
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_TRUE(QFile::exists(title.lockName()));
     desktop::QtDesktop restarted;
     EXPECT_TRUE(restarted.claimWindowTitle(title));
-    EXPECT_TRUE(desktop::instanceRunning(title));
 }
 
 TEST(SingleInstance, TheNameLivesInTheUsersPrivateFolderWhateverTmpdirSays) {
@@ -97,19 +106,22 @@ TEST(SingleInstance, TheNameLivesInTheUsersPrivateFolderWhateverTmpdirSays) {
     EXPECT_FALSE(second.claimWindowTitle(title));
 
     struct stat st{};
-    const QString folder = QFileInfo(desktop::instanceServerName(title)).absolutePath();
+    const QString folder = QFileInfo(title.lockName()).absolutePath();
     ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &st), 0) << folder.toStdString();
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0700u) << folder.toStdString();
     EXPECT_EQ(st.st_uid, ::getuid());
 }
 
-// Two programs starting at the same instant, with or without a socket left by a
-// crash: exactly one of them gets the title.
+// Two programs starting at the same instant, with or without a lock file left
+// by an earlier run: exactly one of them gets the title.
 TEST(SingleInstance, SimultaneousClaimsHaveExactlyOneWinner) {
     for (int pair = 0; pair < 20; ++pair) {
         const FreshTitle title;
-        if (pair % 2 == 1) leaveStaleSocket(desktop::instanceServerName(title));
+        if (pair % 2 == 1) {
+            QFile left(title.lockName());
+            ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+        }
         std::barrier start(2), claimed(2);
         std::atomic<int> winners{0};
         auto program = [&] {
