@@ -4,7 +4,7 @@
 #include "announcer/core/settings_file.h"
 #include "announcer/core/today_record.h"
 #include "engine/times_file.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/fifo.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 const std::string ValidSettings = " 1 \r\n 1 \r\n 2 \r\n";
 
 TEST(HostileFilesTest, SettingsFromAFifoADeviceOrTooLongAreNotRead) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.file(SettingsFileName);
     {
         testing_support::FifoWithWriter writer(path);
@@ -38,7 +38,7 @@ TEST(HostileFilesTest, SettingsFromAFifoADeviceOrTooLongAreNotRead) {
 }
 
 TEST(HostileFilesTest, TodaysRecordFromAFifoIsMissing) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.file(TimesFileName);
     testing_support::FifoWithWriter writer(path);
     ASSERT_TRUE(writer.made());
@@ -47,7 +47,7 @@ TEST(HostileFilesTest, TodaysRecordFromAFifoIsMissing) {
 }
 
 TEST(HostileFilesTest, TodaysRecordFromAHugeFileIsDamaged) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.file(TimesFileName);
     fs::copy_file(SUITE_TEST_DATA "/AzaanTimes_abha.dat", path);
     fs::resize_file(path, engine::TimesFileByteLimit + 1);
@@ -56,7 +56,7 @@ TEST(HostileFilesTest, TodaysRecordFromAHugeFileIsDamaged) {
 }
 
 TEST(HostileFilesTest, SettingsAreNeverWrittenIntoAFifoOrADevice) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.file(SettingsFileName);
     {
         testing_support::FifoWithReader fifo(path);
@@ -71,7 +71,7 @@ TEST(HostileFilesTest, SettingsAreNeverWrittenIntoAFifoOrADevice) {
 }
 
 TEST(HostileFilesTest, TheLogBookIsNeverWrittenIntoAFifoOrADevice) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.file(LogBookName);
     const CivilDate today{2026, 12, 10};
     {

@@ -2,7 +2,7 @@
 
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/format_fixed_down.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ TEST(LogBookTest, HeaderAndFajrLineAt425) {
 }
 
 TEST(LogBookTest, MissingLogBookBeginsWithTheHeader) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(4, 25, 10), "first"));
     ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(11, 38, 3), "second"));
     EXPECT_EQ(folder.read(LogBookName),
@@ -58,7 +58,7 @@ TEST(LogBookTest, MissingLogBookBeginsWithTheHeader) {
 }
 
 TEST(LogBookTest, BegunAgainOnlyPast48000Bytes) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string at(48000, 'x');
     folder.write(LogBookName, at);
     ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line"));
@@ -72,7 +72,7 @@ TEST(LogBookTest, BegunAgainOnlyPast48000Bytes) {
 }
 
 TEST(LogBookTest, UnwritableFolderIsReported) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     EXPECT_FALSE(AppendToLogBook(folder.file("no such folder"), {2026, 12, 9}, Hms(5, 7), "line"));
 }
 

@@ -1,6 +1,6 @@
 #include "announcer/core/settings_file.h"
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST(SettingsFileTest, BytesOfTheThreeLines) {
 }
 
 TEST(SettingsFileTest, WritesTheFileWhole) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     folder.write(SettingsFileName, "old content that is longer than the new one\r\n");
     ASSERT_TRUE(WriteSettingsFile(folder.str(), {"-1", true, 0}));
     EXPECT_EQ(folder.read(SettingsFileName), "-1 \r\n 0 \r\n 2 \r\n");
@@ -64,7 +64,7 @@ TEST(SettingsFileTest, ReadRules) {
 }
 
 TEST(SettingsFileTest, MissingFileChangesNothing) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     const auto r = ReadSettingsFile(folder.str());
     EXPECT_FALSE(r.fileRead);
     EXPECT_FALSE(r.hoursText);
@@ -73,7 +73,7 @@ TEST(SettingsFileTest, MissingFileChangesNothing) {
 }
 
 TEST(SettingsFileTest, WhatIsWrittenReadsBack) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     for (int index = 0; index < 3; ++index) {
         ASSERT_TRUE(WriteSettingsFile(folder.str(), {"-0.5", false, index}));
         const auto r = ReadSettingsFile(folder.str());

@@ -1,6 +1,6 @@
 #include "announcer/core/today_record.h"
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -180,7 +180,7 @@ TEST(TodayRecordTest, ArbitraryBytesNeverFind) {
 }
 
 TEST(TodayRecordFileTest, MissingFileChangesNothing) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     TodayRecord r;
     r.cityName = "Before";
     r.times = Day1Times;
@@ -195,7 +195,7 @@ TEST(TodayRecordFileTest, MissingFileChangesNothing) {
 }
 
 TEST(TodayRecordFileTest, ReadsAFileInTheFolder) {
-    announcer_test::TempFolder folder;
+    test_support::TempFolder folder;
     folder.write(TimesFileName, Header() + Day(" 1", 1) + Day(" 2", 2));
     TodayRecord r;
     EXPECT_EQ(ReadTodayRecordAt(folder.file(TimesFileName), 2, r).outcome, RecordOutcome::Found);

@@ -1,4 +1,5 @@
 #include "desktop/private_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 
 class PrivateFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/private_folder_test.XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        base = pattern;
-    }
-    void TearDown() override { fs::remove_all(base); }
-
     std::string folder(const std::string& name, mode_t mode) const {
         const fs::path p = base / name;
         fs::create_directory(p);
@@ -29,7 +23,8 @@ protected:
         return p.string();
     }
 
-    fs::path base;
+    test_support::TempFolder temp;
+    const fs::path base = temp.path();
     const uid_t me = ::getuid();
 };
 

@@ -510,15 +510,21 @@ log "azaan.log: $line"
 if [ -n "$player_files" ]; then log "the media player holds $player_files"
 else log "the media player holds no recording open (no sound device here, tolerated)"; fi
 
+# A right click on the tray icon: MENU is the pop-up menu, known_windows the
+# announcer's windows in sight before it opened.
+open_tray_menu() {
+    known_windows=$(xdotool search --onlyvisible --pid "$azaan" 2>/dev/null | tr '\n' ' ')
+    click_at "$ICON" 8 8 3
+    # shellcheck disable=SC2086  # the known windows are separate words
+    wait_until 10 "a right click on the tray icon opened no menu" other_window_of "$azaan" $known_windows
+    MENU=$(other_window_of "$azaan" $known_windows)
+    sleep 0.3
+}
+
 # ---- step 3b: the About box carries no name -------------------------------------
 
 STEP="3b About box without a name"
-known_windows=$(xdotool search --onlyvisible --pid "$azaan" 2>/dev/null | tr '\n' ' ')
-click_at "$ICON" 8 8 3
-# shellcheck disable=SC2086  # the known windows are separate words
-wait_until 10 "a right click on the tray icon opened no menu" other_window_of "$azaan" $known_windows
-MENU=$(other_window_of "$azaan" $known_windows)
-sleep 0.3
+open_tray_menu
 # "About ..." is the menu's first item.
 xdotool key --delay 100 Down Return
 # shellcheck disable=SC2086
@@ -539,12 +545,7 @@ log "the About box $ABOUT has empty WM_NAME and _NET_WM_NAME"
 # ---- step 4: "Exit" from the tray menu ------------------------------------------
 
 STEP="4 Exit from the tray menu"
-known_windows=$(xdotool search --onlyvisible --pid "$azaan" 2>/dev/null | tr '\n' ' ')
-click_at "$ICON" 8 8 3
-# shellcheck disable=SC2086  # the known windows are separate words
-wait_until 10 "a right click on the tray icon opened no menu" other_window_of "$azaan" $known_windows
-MENU=$(other_window_of "$azaan" $known_windows)
-sleep 0.3
+open_tray_menu
 shot "tray-menu"
 expect_shown "$MENU" "tray-menu" "the tray menu" "Log book" "Close window" "Exit"
 # "Exit" is the menu's last item.

@@ -7,6 +7,7 @@
 
 #include "engine/atomic_file.h"
 #include "tests/support/fifo.h"
+#include "tests/support/temp_folder.h"
 
 namespace engine {
 namespace {
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 
 class AtomicTextFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/atomic_file_test.XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   static std::string Read(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
@@ -33,7 +27,8 @@ class AtomicTextFileTest : public ::testing::Test {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
   }
 
-  fs::path folder;
+  test_support::TempFolder temp;
+  const fs::path folder = temp.path();
 };
 
 TEST_F(AtomicTextFileTest, CommitReplacesTheFileWithCrLfLines) {

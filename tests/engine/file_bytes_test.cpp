@@ -8,6 +8,7 @@
 #include "engine/file_bytes.h"
 #include "engine/times_file.h"
 #include "tests/support/fifo.h"
+#include "tests/support/temp_folder.h"
 
 namespace engine {
 namespace {
@@ -16,15 +17,10 @@ namespace fs = std::filesystem;
 
 class HostileReadTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/file_bytes_test.XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder); }
   static void Write(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
-  fs::path folder;
+  test_support::TempFolder temp;
+  const fs::path folder = temp.path();
 };
 
 TEST_F(HostileReadTest, OnlyARegularFileWithinTheLimitIsRead) {

@@ -1,21 +1,22 @@
-// A fresh temporary folder for one test, removed afterwards.
+// A fresh temporary folder for one test (mode 0700, a name nobody else has),
+// removed with everything in it afterwards.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
-namespace announcer_test {
+namespace test_support {
 
 class TempFolder {
 public:
     TempFolder() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("announcer_core_" + std::to_string(rd()) + "_" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "suite_test.XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder: " + pattern);
+        path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ec;
@@ -24,6 +25,7 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    const std::filesystem::path& path() const { return path_; }
     std::string str() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
@@ -42,4 +44,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace announcer_test
+}  // namespace test_support
