@@ -307,6 +307,24 @@ bool Azaan::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
+bool Azaan::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Close && (watched == splash_ || watched == modify_))
+        ownFormClosed(static_cast<QWidget*>(watched));
+    return QMainWindow::eventFilter(watched, e);
+}
+
+// Closing the active About box or editor makes the main window, when it is in
+// sight, the active one again, window manager or not; that is a return from an
+// own form, so the settings are read. A form that closes while the user works
+// in another window hands nothing back.
+void Azaan::ownFormClosed(QWidget* form) {
+    if (QApplication::activeWindow() != form || !isVisible() || isMinimized()) return;
+    cameFromOwnForm_ = false;  // the activation that follows is this same return
+    activatedOnce_ = true;
+    activateWindow();
+    Form_Activate();
+}
+
 void Azaan::Form_Activate() {
     const announcer::SettingsReading s = announcer::ReadSettingsFile(folderPath());
     if (!s.fileRead) return;
@@ -571,7 +589,10 @@ void Azaan::Command4_Click() {
 
 void Azaan::mnuAbout_Click() {
     // One About box: choosing it again while it is open shows that same box.
-    if (!splash_) splash_ = new frmSplash(desk_);
+    if (!splash_) {
+        splash_ = new frmSplash(desk_);
+        splash_->installEventFilter(this);
+    }
     splash_->show();
     splash_->raise();
     splash_->activateWindow();
@@ -589,6 +610,7 @@ void Azaan::mnuModify_Click() {
     if (!modify_) {
         modify_ = new Modify(desk_, *this, this);
         modify_->setAttribute(Qt::WA_DeleteOnClose);
+        modify_->installEventFilter(this);
         modify_->Form_Load();
     }
     modify_->show();

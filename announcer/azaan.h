@@ -144,6 +144,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void focusMoved(QWindow* now);
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -156,6 +157,8 @@ private:
     void turnNeedle();
     void writePlaceCaptions();
     void showMainWindow();
+    // The About box or the editor is closing.
+    void ownFormClosed(QWidget* form);
     void writeSchedule(announcer::ScheduleKind kind);
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
