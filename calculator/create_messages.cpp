@@ -1,5 +1,6 @@
 #include "calculator/create_messages.h"
 
+#include "engine/computable_year.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
 
@@ -20,7 +21,7 @@ std::string ConfirmationText(const std::string& city, double latitude, double lo
 
 std::optional<std::string> NumberTooLargeMessage(const std::string& latitude,
                                                  const std::string& longitude,
-                                                 const std::string& timeZone) {
+                                                 const std::string& timeZone, int asrFactor) {
     const std::pair<const char*, const std::string&> boxes[] = {
         {"latitude", latitude}, {"longitude", longitude}, {"time zone", timeZone}};
     for (const auto& [name, text] : boxes)
@@ -28,6 +29,11 @@ std::optional<std::string> NumberTooLargeMessage(const std::string& latitude,
             return "The " + std::string(name) + " box holds \"" + text +
                    "\", a number too large to calculate with.\r\rPlease enter the " + name +
                    " as an ordinary number.";
+    if (!engine::IsComputableYear(engine::LeadingNumber(latitude), engine::LeadingNumber(longitude),
+                                  engine::LeadingNumber(timeZone), asrFactor))
+        return "The latitude \"" + latitude + "\", longitude \"" + longitude + "\" and time zone \"" +
+               timeZone + "\" hold a number too large to calculate prayer times with.\r\r"
+               "Please enter them as ordinary numbers.";
     return std::nullopt;
 }
 

@@ -15,10 +15,11 @@ std::string ConfirmationText(const std::string& city, double latitude, double lo
                              double timeZone, const std::string& outputFile);
 
 // The refusal for the first of the three number boxes whose number is too large to calculate
-// with; nothing when all three are usable.
+// with, or for the three together when they give no year of times with that Asr factor;
+// nothing when they are usable.
 std::optional<std::string> NumberTooLargeMessage(const std::string& latitude,
                                                  const std::string& longitude,
-                                                 const std::string& timeZone);
+                                                 const std::string& timeZone, int asrFactor);
 
 std::string OverwriteQuestion(const std::string& outputFile);
 

@@ -215,6 +215,9 @@ void Form1::setMousePointer(int code) {
         unsetCursor();
 }
 
+// One shadow length when the first option is selected, else two.
+int Form1::chosenAsrFactor() const { return Option1[0]->isChecked() ? 1 : 2; }
+
 // --- start and end ---
 
 void Form1::Form_Load() {
@@ -300,7 +303,7 @@ void Form1::ShowTodayTimes(double latitude, double longitude, double timeZone) {
     Latitude = latitude;
     Longitude = longitude;
     TimeZone = timeZone;
-    AsrFactor = Option1[0]->isChecked() ? 1 : 2;
+    AsrFactor = chosenAsrFactor();
     const int today = TodayDayNo();
     // Every day is computed, also after today's has been shown.
     engine::ComputeYear(Latitude, Longitude, TimeZone, AsrFactor, [&](const engine::DayEvents& day) {
@@ -386,9 +389,10 @@ void Form1::Command1_Click(int) {
         desk_.messageBox(kFillAllBoxes, desktop::mb::OkOnly, QString());
         return;
     }
-    // A number that reads as infinity would write "Infinity" into the header.
+    // A number that reads as infinity would write "Infinity" into the header, and one that
+    // gives no times a year of pinned ones.
     if (auto refusal = NumberTooLargeMessage(S(Text1[1]->text()), S(Text1[2]->text()),
-                                             S(Text1[3]->text()))) {
+                                             S(Text1[3]->text()), chosenAsrFactor())) {
         desk_.messageBox(Q(*refusal), desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
@@ -433,7 +437,7 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     header.timeZone = TimeZone;
     header.createdDate = engine::DayMonthYear(now.date().day(), now.date().month(), now.date().year());
     header.createdTime = engine::LongTime(now.time().msecsSinceStartOfDay() / 1000);
-    AsrFactor = Option1[0]->isChecked() ? 1 : 2;
+    AsrFactor = chosenAsrFactor();
     header.asrFactor = AsrFactor;
 
     if (auto failure = engine::WriteCalculatorFile(S(OutputFile), header, wrapSink_)) {

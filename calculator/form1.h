@@ -81,6 +81,7 @@ protected:
 private:
     void buildControls();
     void setMousePointer(int code);
+    int chosenAsrFactor() const;
     void showTodayFromBoxes();
     void fitLabel2();
     bool writeTimesFile(const std::string& cityText);

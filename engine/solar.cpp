@@ -123,8 +123,8 @@ double ToClockValue(double t) {
   return v;
 }
 
-void ComputeYear(double latitude, double longitude, double timeZone, int asrFactor,
-                 const std::function<void(const DayEvents&)>& onDay) {
+void ComputeYearHours(double latitude, double longitude, double timeZone, int asrFactor,
+                      const std::function<void(const DayHours&)>& onDay) {
   const double phi = Int(1000 * latitude) / 1000;
   const double lambdaO = Int(1000 * longitude) / 1000;
   const SolarPlace place{std::sin(Rad(phi)), std::cos(Rad(phi))};
@@ -135,7 +135,7 @@ void ComputeYear(double latitude, double longitude, double timeZone, int asrFact
   const double ishaSine = -dip - std::sin(Rad(angles.isha));
   const double firstDay = JulianDay(kYear, 1, 1);
 
-  DayEvents day;
+  DayHours day;
   for (int n = 1; n <= kDays; ++n) {
     const double jd = firstDay + (n - 1);
     day.dayNo = n;
@@ -144,19 +144,29 @@ void ComputeYear(double latitude, double longitude, double timeZone, int asrFact
     const auto hourAngle = [&](double s) { return HourAngleOf(place, s, sun.sinDeclination, sun.cosDeclination); };
     const double horizon = hourAngle(horizonSine);
     const double asrSine = std::sin(std::atan(1 / (asrFactor + std::fabs(std::tan(Rad(phi) - sun.declination))))) - dip;
-    double hours[6];
-    hours[Fajr] = sun.noon - hourAngle(fajrSine);
-    hours[Tulu] = sun.noon - horizon;
-    hours[Zuhr] = sun.noon;
-    hours[Asr] = sun.noon + hourAngle(asrSine);
-    hours[Maghrib] = sun.noon + horizon;
-    hours[Isha] = sun.noon + hourAngle(ishaSine);
+    day.hours[Fajr] = sun.noon - hourAngle(fajrSine);
+    day.hours[Tulu] = sun.noon - horizon;
+    day.hours[Zuhr] = sun.noon;
+    day.hours[Asr] = sun.noon + hourAngle(asrSine);
+    day.hours[Maghrib] = sun.noon + horizon;
+    day.hours[Isha] = sun.noon + hourAngle(ishaSine);
+    onDay(day);
+  }
+}
+
+void ComputeYear(double latitude, double longitude, double timeZone, int asrFactor,
+                 const std::function<void(const DayEvents&)>& onDay) {
+  DayEvents day;
+  ComputeYearHours(latitude, longitude, timeZone, asrFactor, [&](const DayHours& hours) {
+    day.dayNo = hours.dayNo;
+    day.month = hours.month;
+    day.day = hours.day;
     for (int p = 0; p < 6; ++p) {
-      day.clock[p] = ToClockValue(hours[p]);
+      day.clock[p] = ToClockValue(hours.hours[p]);
       day.field[p] = FormatFixed(day.clock[p], 3, 2);
     }
     onDay(day);
-  }
+  });
 }
 
 }  // namespace engine

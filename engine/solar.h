@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include "engine/day_events.h"
@@ -14,6 +15,19 @@ double ToClockValue(double t);
 // order of day number. Any numbers give a result; nothing is kept between runs.
 void ComputeYear(double latitude, double longitude, double timeZone, int asrFactor,
                  const std::function<void(const DayEvents&)>& onDay);
+
+// One day's six events in decimal hours of the local clock, before the 12-hour step:
+// an event of the day before lies below 0, one of the day after at 24 or more.
+struct DayHours {
+  int dayNo = 0;  // 1..366
+  int month = 0;  // 1..12
+  int day = 0;    // 1..31
+  std::array<double, 6> hours{};
+};
+
+// The same year as ComputeYear, as the hours that ToClockValue turns into clock values.
+void ComputeYearHours(double latitude, double longitude, double timeZone, int asrFactor,
+                      const std::function<void(const DayHours&)>& onDay);
 
 // The place as the day computation sees it, for the hour angle below.
 struct SolarPlace {

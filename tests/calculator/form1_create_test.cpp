@@ -29,8 +29,9 @@ TEST_F(Form1Test, AnEmptyNumberBoxIsTheOneMessage) {
     EXPECT_TRUE(desk.commandLines.empty());
 }
 
-// A number too large for a double reads as infinity: it is refused before any question,
-// so no header ever holds "Infinity".
+// A number too large for a double reads as infinity, and a smaller one can still give no
+// times: both are refused before any question, so no header holds "Infinity" and no year
+// is written as pinned times.
 TEST_F(Form1Test, ANumberTooLargeIsRefusedBeforeAnyQuestion) {
     struct Case {
         const char* latitude;
@@ -48,6 +49,15 @@ TEST_F(Form1Test, ANumberTooLargeIsRefusedBeforeAnyQuestion) {
         {"21.4", "39.8", "  9e9999",
          "The time zone box holds \"  9e9999\", a number too large to calculate with.\r\r"
          "Please enter the time zone as an ordinary number."},
+        {"1e308", "42.517", "3",
+         "The latitude \"1e308\", longitude \"42.517\" and time zone \"3\" hold a number too large "
+         "to calculate prayer times with.\r\rPlease enter them as ordinary numbers."},
+        {"18.233", "1e308", "3",
+         "The latitude \"18.233\", longitude \"1e308\" and time zone \"3\" hold a number too large "
+         "to calculate prayer times with.\r\rPlease enter them as ordinary numbers."},
+        {"18.233", "42.517", "1e308",
+         "The latitude \"18.233\", longitude \"42.517\" and time zone \"1e308\" hold a number too large "
+         "to calculate prayer times with.\r\rPlease enter them as ordinary numbers."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -62,6 +72,20 @@ TEST_F(Form1Test, ANumberTooLargeIsRefusedBeforeAnyQuestion) {
         EXPECT_TRUE(folderEntries().isEmpty());
         EXPECT_TRUE(desk.commandLines.empty());
         EXPECT_EQ(form->MousePointer(), 0);
+    }
+}
+
+// Out of their range but still giving times: asked about as always.
+TEST_F(Form1Test, NumbersOutOfRangeThatStillGiveTimesAreAskedAbout) {
+    const char* const places[][3] = {{"95", "39.8", "3"}, {"21.4", "-200", "3"}, {"1e6", "39.8", "3"}};
+    for (const auto& place : places) {
+        SCOPED_TRACE(place[0] + std::string(" ") + place[1]);
+        desk.messageBoxes.clear();
+        enterPlace("Makkah", place[0], place[1], place[2]);
+        desk.answers = {No};
+        create();
+        ASSERT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_EQ(desk.messageBoxes[0].title, "Verify entered information");
     }
 }
 
