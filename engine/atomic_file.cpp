@@ -59,7 +59,8 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     error = Reason(ENOENT);
     return false;
   }
-  const bool follow = links == LinkAtPath::Follow;
+  // Only the user's own link is followed; another user's is replaced itself.
+  const bool follow = links == LinkAtPath::Follow && !IsPlantedLink(path);
   target_ = follow ? ResolveTarget(path) : path;
   struct stat existing{};
   const bool exists = (follow ? ::stat(target_.c_str(), &existing) : ::lstat(target_.c_str(), &existing)) == 0;

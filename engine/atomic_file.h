@@ -10,7 +10,8 @@ namespace engine {
 
 // What a symbolic link standing at the path means: the user's own link to the
 // file to replace, or a name in a folder others may plant links in, whose link
-// is replaced itself and never written through.
+// is replaced itself and never written through. Follow follows only a link the
+// user owns; a link another user planted is replaced as with ReplaceLink.
 enum class LinkAtPath { Follow, ReplaceLink };
 
 // Writes a text file so that the old one survives any failure: the lines go to a

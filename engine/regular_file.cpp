@@ -31,6 +31,43 @@ int OpenRegularFile(const std::string& path, int flags) {
   return fd;
 }
 
+bool IsPlantedLink(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid != ::getuid();
+}
+
+namespace {
+
+// Through the user's own link; the file is cut short only once the link is
+// known to be still the user's and to lead to the file opened.
+int OpenThroughOwnLink(const std::string& path, int flags) {
+  const int fd = OpenRegularFile(path, flags & ~O_TRUNC);
+  if (fd < 0) return -1;
+  struct stat link{}, named{}, opened{};
+  const bool same = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid == ::getuid() &&
+                    ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
+                    named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+  if (!same || ((flags & O_TRUNC) != 0 && ::ftruncate(fd, 0) != 0)) {
+    const int err = same ? errno : EAGAIN;
+    ::close(fd);
+    errno = err;
+    return -1;
+  }
+  return fd;
+}
+
+int OpenToWrite(const std::string& path, int flags) {
+  struct stat st{};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (st.st_uid == ::getuid()) return OpenThroughOwnLink(path, flags);
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;
+  }
+  // A link planted after the look is refused, not followed.
+  return OpenRegularFile(path, flags | O_NOFOLLOW);
+}
+
+}  // namespace
+
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, size);
@@ -46,7 +83,7 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
 }
 
 bool WriteRegularFile(const std::string& path, const std::string& bytes, bool append) {
-  const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC));
+  const int fd = OpenToWrite(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC));
   if (fd < 0) return false;
   int err = 0;
   const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);

@@ -14,11 +14,17 @@ namespace engine {
 // less the umask.
 int OpenRegularFile(const std::string& path, int flags);
 
+// True when path is a symbolic link that another user made: in a folder others
+// can write into, such a link leads wherever they chose, so it is never written
+// through, only replaced itself. The user's own links are followed.
+bool IsPlantedLink(const std::string& path);
+
 // Writes all of data to fd, going on after interruptions; false with err set otherwise.
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
 
 // Writes bytes into path as a regular file: appended, or as its whole new content.
-// A FIFO, device or anything else that is no regular file is refused.
+// A FIFO, device or anything else that is no regular file is refused. The user's
+// own link is followed; a planted link is removed and a new file made in its place.
 bool WriteRegularFile(const std::string& path, const std::string& bytes, bool append);
 
 // The reason text for a target that is no regular file.

@@ -62,11 +62,13 @@ bool LogBookNeedsHeader(const std::string& path) {
 bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
                      const std::string& line) {
     const std::filesystem::path path = std::filesystem::path(folder) / LogBookName;
-    // Anything but a regular file under the name is left alone, never replaced.
+    // Another user's link is no log book of ours: it is replaced by a new one.
+    const bool planted = engine::IsPlantedLink(path.string());
+    // Anything else but a regular file under the name is left alone, never replaced.
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-    if (LogBookNeedsHeader(path.string())) {
+    if (!planted && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
+    if (planted || LogBookNeedsHeader(path.string())) {
         std::filesystem::remove(path, ec);  // a failing delete is passed over
         const auto header = LogHeader(today, nowSecondsOfDay);
         WriteLines(path, false, {header[0], header[1]});

@@ -34,7 +34,8 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
 bool LogBookNeedsHeader(const std::string& path);
 
 // Appends one line + CR LF to folder/azaan.log; first deletes and re-creates
-// it with the header when it is missing or past 48,000 bytes. False when the
+// it with the header when it is missing, past 48,000 bytes, or a link another
+// user planted (the link itself is replaced, never written through). False when the
 // line could not be written (the tick passes over that).
 bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
                      const std::string& line);

@@ -6,10 +6,12 @@
 #include "engine/times_file.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/fifo.h"
+#include "tests/support/planted_link.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace announcer {
 namespace {
@@ -84,6 +86,61 @@ TEST(HostileFilesTest, TheLogBookIsNeverWrittenIntoAFifoOrADevice) {
     fs::create_symlink("/dev/null", path);
     EXPECT_FALSE(AppendToLogBook(folder.str(), today, 3600, "line"));
     EXPECT_TRUE(fs::is_symlink(path));
+}
+
+// Another user's link in the program folder is replaced by a file of our own;
+// whatever it leads to stays exactly as it was.
+TEST(HostileFilesTest, TheTickNeverWritesThroughALinkAnotherUserPlanted) {
+    const CivilDate today{2026, 12, 10};
+    const std::string header = LogHeader(today, 3600)[0] + "\r\n" + LogHeader(today, 3600)[1] + "\r\n";
+    struct Case {
+        const char* what;
+        const char* name;
+        std::string victimBytes;  // empty: the link leads nowhere
+        std::function<bool(const std::string& folder)> write;
+        std::string written;
+    } cases[] = {
+        {"settings", SettingsFileName, "victim's text\n",
+         [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
+        {"settings, dangling", SettingsFileName, "",
+         [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
+        {"log append", LogBookName, "victim's log\r\n",
+         [&](const std::string& f) { return AppendToLogBook(f, today, 3600, "line"); }, header + "line\r\n"},
+        {"log re-created", LogBookName, std::string(LogBookLimit + 1, 'v'),
+         [&](const std::string& f) { return AppendToLogBook(f, today, 3600, "line"); }, header + "line\r\n"},
+        {"log, dangling", LogBookName, "",
+         [&](const std::string& f) { return AppendToLogBook(f, today, 3600, "line"); }, header + "line\r\n"},
+    };
+    for (const Case& c : cases) {
+        test_support::TempFolder program, elsewhere;
+        const std::string victim = elsewhere.file("victim");
+        if (!c.victimBytes.empty()) elsewhere.write("victim", c.victimBytes);
+        ASSERT_TRUE(test_support::PlantLink(victim, program.file(c.name))) << c.what;
+
+        EXPECT_TRUE(c.write(program.str())) << c.what;
+        EXPECT_EQ(fs::exists(victim), !c.victimBytes.empty()) << c.what;
+        if (!c.victimBytes.empty()) {
+            EXPECT_EQ(elsewhere.read("victim"), c.victimBytes) << c.what;
+        }
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(program.file(c.name)))) << c.what;
+        EXPECT_EQ(program.read(c.name), c.written) << c.what;
+    }
+}
+
+// A link of the user's own is where the user keeps the file: written through.
+TEST(HostileFilesTest, TheUsersOwnLinkIsStillFollowed) {
+    test_support::TempFolder program, elsewhere;
+    elsewhere.write("settings", "old");
+    elsewhere.write("log", "kept\r\n");
+    fs::create_symlink(elsewhere.file("settings"), program.file(SettingsFileName));
+    fs::create_symlink(elsewhere.file("log"), program.file(LogBookName));
+
+    EXPECT_TRUE(WriteSettingsFile(program.str(), {"1", true, 0}));
+    EXPECT_TRUE(AppendToLogBook(program.str(), {2026, 12, 10}, 3600, "line"));
+    EXPECT_EQ(elsewhere.read("settings"), " 1 \r\n 0 \r\n 2 \r\n");
+    EXPECT_EQ(elsewhere.read("log"), "kept\r\nline\r\n");
+    EXPECT_TRUE(fs::is_symlink(program.file(SettingsFileName)));
+    EXPECT_TRUE(fs::is_symlink(program.file(LogBookName)));
 }
 
 }  // namespace

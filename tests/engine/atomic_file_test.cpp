@@ -7,6 +7,7 @@
 
 #include "engine/atomic_file.h"
 #include "tests/support/fifo.h"
+#include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
 
 namespace engine {
@@ -183,6 +184,22 @@ TEST_F(AtomicTextFileTest, ReplacingALinkNeverWritesThroughIt) {
   ASSERT_TRUE(reader.made());
   EXPECT_FALSE(WriteTextFileAtomically(fifo.string(), {"report"}, error, LinkAtPath::ReplaceLink));
   EXPECT_TRUE(reader.stillThere());
+}
+
+// The times file follows only the user's own link: another user's link in the
+// program folder is replaced itself, its target left byte for byte.
+TEST_F(AtomicTextFileTest, ALinkAnotherUserPlantedIsReplacedNotFollowed) {
+  test_support::TempFolder elsewhere;
+  const fs::path victim = elsewhere.path() / "victim.dat";
+  Write(victim, "victim's year");
+  const fs::path link = folder / "AzaanTimes.dat";
+  ASSERT_TRUE(test_support::PlantLink(victim.string(), link.string()));
+  std::string error;
+  ASSERT_TRUE(WriteTextFileAtomically(link.string(), {"new"}, error)) << error;
+  EXPECT_EQ(Read(victim), "victim's year");
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(link)));
+  EXPECT_EQ(Read(link), "new\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
 }
 
 }  // namespace
