@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -31,13 +32,13 @@ protected:
 TEST_F(PrivateFolderTest, TheSessionsRuntimeFolderWhenItIsPrivate) {
     const std::string runtime = folder("run", 0700);
     const std::string fallback = (base / "made").string();
-    EXPECT_EQ(desktop::ChoosePrivateFolder(runtime, fallback, me).path, runtime + "/");
-    EXPECT_EQ(desktop::ChoosePrivateFolder(runtime + "/", fallback, me).path, runtime + "/");
+    EXPECT_EQ(desktop::ChoosePrivateFolder({runtime, "", fallback, me}).path, runtime + "/");
+    EXPECT_EQ(desktop::ChoosePrivateFolder({runtime + "/", "", fallback, me}).path, runtime + "/");
     EXPECT_FALSE(fs::exists(fallback));
 
     // Unset, or open to others: the program's own folder instead.
     for (const std::string& notPrivate : {std::string(), folder("open", 0777), std::string("relative")}) {
-        const desktop::PrivateFolder chosen = desktop::ChoosePrivateFolder(notPrivate, fallback, me);
+        const desktop::PrivateFolder chosen = desktop::ChoosePrivateFolder({notPrivate, "", fallback, me});
         EXPECT_EQ(chosen.path, fallback + "/") << notPrivate;
         EXPECT_TRUE(chosen.refusal.empty());
     }
@@ -62,7 +63,7 @@ TEST_F(PrivateFolderTest, AFolderOthersCouldPlantFilesInIsRefused) {
         {(base / "missing" / "made").string(), "No such file or directory."},
     };
     for (const Case& c : cases) {
-        const desktop::PrivateFolder chosen = desktop::ChoosePrivateFolder("", c.fallback, me);
+        const desktop::PrivateFolder chosen = desktop::ChoosePrivateFolder({"", "", c.fallback, me});
         EXPECT_TRUE(chosen.path.empty()) << c.fallback;
         EXPECT_EQ(chosen.refusal, "The temp folder " + c.fallback + " cannot be used: " + c.reason);
     }
@@ -72,9 +73,52 @@ TEST_F(PrivateFolderTest, AnotherUsersFolderIsRefused) {
     const std::string theirs = folder("mine", 0700);
     const uid_t someoneElse = me + 1;  // the folder is ours, so it is not theirs
     for (const std::string& runtime : {std::string(), theirs}) {
-        const desktop::PrivateFolder chosen = desktop::ChoosePrivateFolder(runtime, theirs, someoneElse);
+        const desktop::PrivateFolder chosen = desktop::ChoosePrivateFolder({runtime, theirs, theirs, someoneElse});
         EXPECT_TRUE(chosen.path.empty()) << runtime;
         EXPECT_EQ(chosen.refusal, "The temp folder " + theirs + " cannot be used: it belongs to another user.");
+    }
+}
+
+// Every usable folder in order, each once: the session's, the system's
+// /run/user/<uid>, then the program's own.
+TEST_F(PrivateFolderTest, EveryUsableCandidateInOrderEachFolderOnce) {
+    const std::string run = folder("run", 0700);
+    const std::string user = folder("user", 0700);
+    const std::string open = folder("open", 0777);
+    const std::string squatted = folder("squatted", 0777);
+    const std::string theirs = folder("theirs", 0700);
+    ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+    fs::create_symlink(run, base / "run-link");
+    const std::string runLink = (base / "run-link").string();
+    const std::string made = (base / "made").string();
+    const std::string missing = (base / "missing").string();
+    struct Case {
+        std::string runtimeDir, runUser, fallback;
+        std::vector<std::string> usable;
+        std::string refusal;
+    } cases[] = {
+        {run, user, made, {run + "/", user + "/", made + "/"}, ""},
+        {"", user, made, {user + "/", made + "/"}, ""},
+        {open, user, made, {user + "/", made + "/"}, ""},
+        {theirs, theirs, made, {made + "/"}, ""},
+        {run, run, made, {run + "/", made + "/"}, ""},
+        {runLink, run, made, {runLink + "/", made + "/"}, ""},  // one folder by two names
+        {run, missing, run, {run + "/"}, ""},
+        {"", user, squatted, {user + "/"}, ""},
+        {"", user, theirs, {user + "/"}, ""},
+        {"", missing, squatted, {}, "The temp folder " + squatted + " cannot be used: others can write into it."},
+        {"", missing, theirs, {}, "The temp folder " + theirs + " cannot be used: it belongs to another user."},
+    };
+    for (const Case& c : cases) {
+        const std::string where = c.runtimeDir + " | " + c.runUser + " | " + c.fallback;
+        std::vector<std::string> usable;
+        for (const desktop::UsableFolder& f : desktop::UsablePrivateFolders({c.runtimeDir, c.runUser, c.fallback, me}))
+            usable.push_back(f.path);
+        EXPECT_EQ(usable, c.usable) << where;
+
+        const desktop::PrivateFolder first = desktop::ChoosePrivateFolder({c.runtimeDir, c.runUser, c.fallback, me});
+        EXPECT_EQ(first.path, c.usable.empty() ? std::string() : c.usable.front()) << where;
+        EXPECT_EQ(first.refusal, c.refusal) << where;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/qt_desktop.h"
 #include "desktop/single_instance.h"
 #include "tests/desktop/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,18 +19,23 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <filesystem>
 #include <barrier>
 #include <memory>
+#include <string>
 
 namespace {
 
-// A title no other run of the tests uses; its lock file goes with the test.
+// A title no other run of the tests uses; its lock files go with the test.
 class FreshTitle {
 public:
     FreshTitle() : title_(QStringLiteral("Instance test - v3.2 ") + QUuid::createUuid().toString(QUuid::Id128)) {}
-    ~FreshTitle() { QFile::remove(lockName()); }
+    ~FreshTitle() {
+        for (const auto& folder : desktop::UsablePrivateFolders(desktop::UsersPrivateFolderCandidates()))
+            QFile::remove(desktop::instanceLockName(folder.path, title_));
+    }
     operator const QString&() const { return title_; }
-    QString lockName() const { return desktop::instanceLockName(title_); }
+    QString lockName() const { return desktop::instanceLockName(desktop::UsersPrivateFolder().path, title_); }
 
 private:
     QString title_;
@@ -58,9 +64,9 @@ TEST(SingleInstance, AClaimedTitleIsHeldUntilItsProgramEnds) {
 }
 
 TEST(SingleInstance, TitlesDifferingOnlyInPunctuationAreApart) {
-    EXPECT_NE(desktop::instanceLockName("Kelvora - v3.2"), desktop::instanceLockName("Kelvora - v3_2"));
+    EXPECT_NE(desktop::instanceLockName("/f/", "Kelvora - v3.2"), desktop::instanceLockName("/f/", "Kelvora - v3_2"));
     // Long titles still give a short file name.
-    EXPECT_LT(QFileInfo(desktop::instanceLockName(QString(500, QChar('k')))).fileName().size(), 80);
+    EXPECT_LT(QFileInfo(desktop::instanceLockName("/f/", QString(500, QChar('k')))).fileName().size(), 80);
 }
 
 // A holder killed outright leaves its lock file behind; the next start runs.
@@ -113,19 +119,86 @@ TEST(SingleInstance, TheNameLivesInTheUsersPrivateFolderWhateverTmpdirSays) {
     EXPECT_EQ(st.st_uid, ::getuid());
 }
 
+// Private folders for one test: the session's, the system's and the program's own.
+class Folders {
+public:
+    Folders() {
+        for (const char* name : {"run", "user"}) std::filesystem::create_directory(temp.path() / name);
+        std::filesystem::permissions(temp.path() / "run", std::filesystem::perms::owner_all);
+        std::filesystem::permissions(temp.path() / "user", std::filesystem::perms::owner_all);
+    }
+    std::string run() const { return temp.file("run"); }
+    std::string user() const { return temp.file("user"); }
+    std::string fallback() const { return temp.file("fallback"); }
+    // Made by someone else, or by us but open to everyone.
+    std::string squatted(bool theirs) const {
+        const std::string path = temp.file(theirs ? "theirs" : "open");
+        std::filesystem::create_directory(path);
+        std::filesystem::permissions(path, std::filesystem::perms::all);
+        if (theirs) {
+            EXPECT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        }
+        return path;
+    }
+
+private:
+    test_support::TempFolder temp;
+};
+
+// A start that sees XDG_RUNTIME_DIR and one that does not still meet.
+TEST(SingleInstance, StartsWithAndWithoutTheSessionsFolderHaveOneWinner) {
+    const Folders folders;
+    const uid_t me = ::getuid();
+    const desktop::PrivateFolderCandidates withSession{folders.run(), "", folders.fallback(), me};
+    const desktop::PrivateFolderCandidates without{"", "", folders.fallback(), me};
+    for (bool sessionFirst : {true, false}) {
+        const FreshTitle title;
+        desktop::InstanceClaims first(sessionFirst ? withSession : without);
+        desktop::InstanceClaims second(sessionFirst ? without : withSession);
+        EXPECT_TRUE(first.claim(title));
+        EXPECT_FALSE(second.claim(title)) << "session first: " << sessionFirst;
+    }
+}
+
+// Someone else's /tmp/kelvora-<uid> cannot break one instance where the system
+// made /run/user/<uid>; with no usable folder at all the program still starts.
+TEST(SingleInstance, ASquattedFallbackStillGivesOneWinner) {
+    const Folders folders;
+    const uid_t me = ::getuid();
+    for (bool theirs : {false, true}) {
+        const desktop::PrivateFolderCandidates squatted{"", folders.user(), folders.squatted(theirs), me};
+        const FreshTitle title;
+        desktop::InstanceClaims first(squatted), second(squatted);
+        EXPECT_TRUE(first.claim(title));
+        EXPECT_FALSE(second.claim(title)) << "theirs: " << theirs;
+    }
+    const desktop::PrivateFolderCandidates nothing{"", "", folders.squatted(true), me};
+    const FreshTitle title;
+    desktop::InstanceClaims first(nothing), second(nothing);
+    EXPECT_TRUE(first.claim(title));
+    EXPECT_TRUE(second.claim(title));
+}
+
 // Two programs starting at the same instant, with or without a lock file left
-// by an earlier run: exactly one of them gets the title.
+// by an earlier run: exactly one of them gets the title. In the second half
+// their environments name the same two folders in opposite orders.
 TEST(SingleInstance, SimultaneousClaimsHaveExactlyOneWinner) {
-    for (int pair = 0; pair < 20; ++pair) {
+    const Folders folders;
+    const uid_t me = ::getuid();
+    const desktop::PrivateFolderCandidates oneWay{folders.fallback(), folders.user(), folders.fallback(), me};
+    const desktop::PrivateFolderCandidates otherWay{"", folders.user(), folders.fallback(), me};
+    for (int pair = 0; pair < 40; ++pair) {
         const FreshTitle title;
         if (pair % 2 == 1) {
             QFile left(title.lockName());
             ASSERT_TRUE(left.open(QIODevice::WriteOnly));
         }
         std::barrier start(2), claimed(2);
-        std::atomic<int> winners{0};
+        std::atomic<int> winners{0}, started{0};
         auto program = [&] {
-            desktop::InstanceClaims claims;
+            const int which = started++;
+            desktop::InstanceClaims claims =
+                pair < 20 ? desktop::InstanceClaims() : desktop::InstanceClaims(which == 0 ? oneWay : otherWay);
             start.arrive_and_wait();
             if (claims.claim(title)) ++winners;
             claimed.arrive_and_wait();  // both hold on until both have tried
