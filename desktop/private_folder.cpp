@@ -39,17 +39,6 @@ std::string MakeOwnFolder(const std::string& path, uid_t user, struct stat& st) 
     return {};
 }
 
-}  // namespace
-
-PrivateFolderCandidates UsersPrivateFolderCandidates() {
-    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    const uid_t user = ::getuid();
-    return {runtimeDir ? runtimeDir : "", "/run/user/" + std::to_string(user), "/tmp/kelvora-" + std::to_string(user),
-            user};
-}
-
-namespace {
-
 // Walks the candidates in order; stops at the first usable one when asked to,
 // so that the program's own folder is only made when it is needed.
 std::vector<UsableFolder> Usable(const PrivateFolderCandidates& c, bool firstOnly, std::string& refusal) {
@@ -72,6 +61,13 @@ std::vector<UsableFolder> Usable(const PrivateFolderCandidates& c, bool firstOnl
 }
 
 }  // namespace
+
+PrivateFolderCandidates UsersPrivateFolderCandidates() {
+    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+    const uid_t user = ::getuid();
+    return {runtimeDir ? runtimeDir : "", "/run/user/" + std::to_string(user), "/tmp/kelvora-" + std::to_string(user),
+            user};
+}
 
 PrivateFolder ChoosePrivateFolder(const PrivateFolderCandidates& candidates) {
     std::string refusal;
