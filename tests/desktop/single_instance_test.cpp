@@ -30,6 +30,7 @@ namespace {
 class FreshTitle {
 public:
     FreshTitle() : title_(QStringLiteral("Instance test - v3.2 ") + QUuid::createUuid().toString(QUuid::Id128)) {}
+    explicit FreshTitle(const QString& title) : title_(title) {}
     ~FreshTitle() {
         for (const auto& folder : desktop::UsablePrivateFolders(desktop::UsersPrivateFolderCandidates()))
             QFile::remove(desktop::instanceLockName(folder.path, title_));
@@ -53,7 +54,8 @@ TEST(SingleInstance, AClaimedTitleIsHeldUntilItsProgramEnds) {
         desktop::QtDesktop first;
         EXPECT_TRUE(first.claimWindowTitle(title));
         EXPECT_TRUE(first.claimWindowTitle(title));  // asking twice keeps it
-        EXPECT_TRUE(Free(title + "x"));                // the title must match exactly
+        const FreshTitle longer(title + "x");
+        EXPECT_TRUE(Free(longer));  // the title must match exactly
 
         desktop::QtDesktop second;
         EXPECT_FALSE(second.claimWindowTitle(title));  // the running one keeps the title
