@@ -299,12 +299,16 @@ void Azaan::focusMoved(QWindow* now) {
 }
 
 bool Azaan::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && (!activatedOnce_ || cameFromOwnForm_)) {
-        activatedOnce_ = true;
-        cameFromOwnForm_ = false;
-        Form_Activate();
-    }
+    if (e->type() == QEvent::WindowActivate && (!activatedOnce_ || cameFromOwnForm_)) becameActive();
     return QMainWindow::event(e);
+}
+
+// One activation reads the settings once: the window system's own activation
+// event that may follow the program's is the same activation.
+void Azaan::becameActive() {
+    activatedOnce_ = true;
+    cameFromOwnForm_ = false;
+    Form_Activate();
 }
 
 bool Azaan::eventFilter(QObject* watched, QEvent* e) {
@@ -319,10 +323,8 @@ bool Azaan::eventFilter(QObject* watched, QEvent* e) {
 // in another window hands nothing back.
 void Azaan::ownFormClosed(QWidget* form) {
     if (QApplication::activeWindow() != form || !isVisible() || isMinimized()) return;
-    cameFromOwnForm_ = false;  // the activation that follows is this same return
-    activatedOnce_ = true;
     activateWindow();
-    Form_Activate();
+    becameActive();
 }
 
 void Azaan::Form_Activate() {
@@ -398,8 +400,7 @@ void Azaan::showMainWindow() {
     raise();
     activateWindow();
     if (outOfSight) {
-        activatedOnce_ = true;
-        Form_Activate();
+        becameActive();
     }
 }
 

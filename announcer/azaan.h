@@ -159,6 +159,8 @@ private:
     void showMainWindow();
     // The About box or the editor is closing.
     void ownFormClosed(QWidget* form);
+    // The window has become the program's active window: read the settings.
+    void becameActive();
     void writeSchedule(announcer::ScheduleKind kind);
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
