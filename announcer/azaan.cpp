@@ -5,6 +5,7 @@
 #include "announcer/core/daylight_saving.h"
 #include "announcer/core/log_book.h"
 #include "announcer/core/place_captions.h"
+#include "announcer/core/recording_file.h"
 #include "announcer/core/settings_file.h"
 #include "announcer/core/volume_options.h"
 #include "announcer/elided_label.h"
@@ -540,7 +541,7 @@ void Azaan::Timer1_Timer() {
         announcer::RunStartTest(nowSeconds, TodayTimes, AzaanJustPlayed, PlayAzaanFlag, tickMinutes);
     if (test.start) {
         Command2->setEnabled(true);
-        MediaPlayer1->setFileName(ProgramFolder() + "/" + Q(test.recording));
+        playRecording(test.recording);
         const announcer::CivilDate today = Civil(now.date());
         announcer::AppendToLogBook(
             folderPath(), today, nowSeconds,
@@ -556,8 +557,15 @@ void Azaan::Command2_Click() {
     Command2->setEnabled(false);
 }
 
-void Azaan::mnuAzaanFajr_Click() { MediaPlayer1->setFileName(ProgramFolder() + "/fajr.mp3"); }
-void Azaan::mnuAzaanOther_Click() { MediaPlayer1->setFileName(ProgramFolder() + "/other.mp3"); }
+void Azaan::mnuAzaanFajr_Click() { playRecording("fajr.mp3"); }
+void Azaan::mnuAzaanOther_Click() { playRecording("other.mp3"); }
+
+// A recording the player could not open without stopping the program (a FIFO,
+// a device, a folder) is passed over, as the player passes over a missing one.
+void Azaan::playRecording(const std::string& name) {
+    const std::string path = folderPath() + "/" + name;
+    if (announcer::PlayerMayOpen(path)) MediaPlayer1->setFileName(Q(path));
+}
 void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
 
 // ---------------------------------------------------------------- commands

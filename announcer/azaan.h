@@ -162,6 +162,8 @@ private:
     // The window has become the program's active window: read the settings.
     void becameActive();
     void writeSchedule(announcer::ScheduleKind kind);
+    // Starts a recording of the program folder ("fajr.mp3", "other.mp3").
+    void playRecording(const std::string& name);
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
     std::string folderPath() const;
