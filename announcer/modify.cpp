@@ -257,11 +257,10 @@ void Modify::Command1_Click() {
 
     const QString path = TimesFilePath();
     const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
-    std::string error;
     // Checked before it is written: the announcer must be able to read what it gets.
-    const bool whole = announcer::ReadsBackAsWholeYear(lines);
-    if (!whole) error = "The new file would not read back as a whole year.";
-    if (!whole || !engine::WriteTextFileAtomically(path.toStdString(), lines, error)) {
+    const std::optional<std::string> problem = announcer::ReadBackProblem(lines);
+    std::string error = problem.value_or(std::string());
+    if (problem || !engine::WriteTextFileAtomically(path.toStdString(), lines, error)) {
         desk_.messageBox("The prayer times could not be saved to\r" + path + "\r\rReason: " + Q(error) +
                              "\r\rThe file was left as it was.",
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());

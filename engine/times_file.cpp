@@ -16,6 +16,7 @@ bool IsNumberPosition(std::size_t index) { return index == 2 || index == 4 || in
 
 ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
   out = TimesFileData{};
+  if (bytes.size() > TimesFileByteLimit) return ReadOutcome::Damaged;
   FieldReader reader(bytes);
   bool damaged = false;
 

@@ -28,11 +28,13 @@ struct TimesFileData {
 
 enum class ReadOutcome { Whole, Missing, Damaged };
 
-// Whole = 14 header fields and 366 records numbered 1..366 in order. On Damaged, out
-// holds what was read before the fault (the header, the good records).
-ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out);
 // The largest times file read; a real one is about 32 KB, so a longer file is damaged.
 inline constexpr std::size_t TimesFileByteLimit = 1 << 20;
+
+// Whole = 14 header fields and 366 records numbered 1..366 in order, in at most
+// TimesFileByteLimit bytes (longer content is damaged unread, as a longer file is).
+// On Damaged, out holds what was read before the fault (the header, the good records).
+ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out);
 
 // Missing when the file cannot be opened or read, or is no regular file;
 // Damaged when it is longer than TimesFileByteLimit.

@@ -38,11 +38,17 @@ std::optional<std::string> SteppedTimeText(const std::string& boxText, int minut
     return TimeValueText(AddMinutes(*t, minutes));
 }
 
-bool ReadsBackAsWholeYear(const std::vector<std::string>& lines) {
+std::optional<std::string> ReadBackProblem(const std::vector<std::string>& lines) {
     engine::StringLineSink file;  // the same CR LF lines the file gets
     for (const std::string& line : lines) file.writeLine(line);
     engine::TimesFileData read;
-    return engine::ReadTimesFile(file.text(), read) == engine::ReadOutcome::Whole;
+    if (engine::ReadTimesFile(file.text(), read) == engine::ReadOutcome::Whole) return std::nullopt;
+    // A year grows when its times are written with seconds: a file near the limit outgrows it.
+    if (file.text().size() > engine::TimesFileByteLimit)
+        return "The new file would be " + std::to_string(file.text().size()) +
+               " bytes long, and the announcer reads no times file longer than " +
+               std::to_string(engine::TimesFileByteLimit) + " bytes.";
+    return std::string("The new file would not read back as a whole year.");
 }
 
 long long ClockDiffMinutes(TimeValue t1, TimeValue t2) {

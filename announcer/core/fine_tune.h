@@ -65,9 +65,10 @@ TimeValue AddMinutes(TimeValue t, long long minutes);
 // the day before, shown with its date. Nothing when the text is no date-time.
 std::optional<std::string> SteppedTimeText(const std::string& boxText, int minutes);
 
-// True when the lines, as the file they make, read back as a whole year with the
-// one reader of the times file; the editor never puts anything less in place.
-bool ReadsBackAsWholeYear(const std::vector<std::string>& lines);
+// Why the lines, as the file they make, would not read back as a whole year with
+// the announcer's reader of the times file (its length limit included); nothing
+// when they would. The editor never puts anything less in place.
+std::optional<std::string> ReadBackProblem(const std::vector<std::string>& lines);
 
 // Minutes from t1 to t2 taken the short way round the clock: -719..720. A
 // prayer never moves half a day between two anchors.

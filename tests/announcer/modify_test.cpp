@@ -325,26 +325,51 @@ TEST_F(ModifyTest, ALineBreakInTheCityBoxIsSavedAsABlank) {
     EXPECT_EQ(main->CityName(), "Newline City");
 }
 
-// A year the reader takes but the editor cannot write back whole (a latitude too
-// large for a number) is never put in place.
+// A year the reader takes but the editor cannot write back whole is never put in
+// place: a latitude too large for a number, or a file at the reader's length limit
+// (one comment padded) that the editor's longer day lines take past it.
 TEST_F(ModifyTest, ANewFileThatWouldNotReadAsAWholeYearKeepsTheOldOne) {
-    std::vector<std::string> lines = Lines(AbhaFile());
-    lines[4] = " 1e400        42.517        3";
-    const std::string old = Joined(lines);
-    writeTimes(old);
-    startMain();
-    Modify* m = openEditor();
-    ASSERT_TRUE(m->Command1->isEnabled());
-    m->Command3[1]->click();
-    m->Command1->click();
-    EXPECT_TRUE(ReadBytes(timesPath()) == old);
-    EXPECT_EQ(QDir(desk.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"AzaanTimes.dat"});
-    ASSERT_EQ(desk.messageBoxes.size(), 1u);
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains("would not read back as a whole year"))
-        << desk.messageBoxes[0].text.toStdString();
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains("The file was left as it was."));
-    EXPECT_TRUE(desk.commandLines.empty());
+    std::vector<std::string> hugeLatitude = Lines(AbhaFile());
+    hugeLatitude[4] = " 1e400        42.517        3";
+    std::vector<std::string> atTheLimit = Lines(AbhaFile());
+    atTheLimit[1] += std::string(engine::TimesFileByteLimit - AbhaFile().size(), '-');
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* says;
+    } cases[] = {
+        {"latitude 1e400", Joined(hugeLatitude), "would not read back as a whole year"},
+        {"at the limit", Joined(atTheLimit),
+         "The new file would be 1050804 bytes long, and the announcer reads no times file longer than 1048576 "
+         "bytes."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeTimes(c.bytes);
+        startMain();
+        const QString fajr = main->Label2->text();
+        ASSERT_FALSE(fajr.isEmpty());  // the main window reads it whole
+        Modify* m = openEditor();
+        ASSERT_TRUE(m->Command1->isEnabled());
+        m->Command3[1]->click();
+        m->Command1->click();
+
+        EXPECT_TRUE(ReadBytes(timesPath()) == c.bytes);
+        EXPECT_EQ(QDir(desk.folder).entryList(QDir::Files | QDir::Hidden), QStringList{"AzaanTimes.dat"});
+        ASSERT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
+        EXPECT_TRUE(desk.messageBoxes[0].text.contains("The file was left as it was."));
+        EXPECT_TRUE(desk.commandLines.empty());
+        // And the main window still reads today's record from it.
+        main->Command4_Click();
+        main->Command4_Click();
+        EXPECT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_EQ(main->Label2->text(), fajr);
+
+        m->Command2->click();
+        processDeletes();
+    }
 }
 
 TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {

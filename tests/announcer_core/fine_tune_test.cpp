@@ -294,21 +294,33 @@ TEST(EditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
     EXPECT_EQ(second.editorForm(second.cityLine()), year.editorForm(year.cityLine()));
 }
 
-TEST(EditorForm, OnlyAWholeYearReadsBack) {
+TEST(EditorForm, OnlyAWholeYearWithinTheReadersLimitReadsBack) {
     const FineTuneYear year = Loaded(CalculatorYear());
     const std::vector<std::string> lines = year.editorForm("Newline\nCity");
     EXPECT_EQ(lines[0], "Newline City");
-    EXPECT_TRUE(ReadsBackAsWholeYear(lines));
+    EXPECT_EQ(ReadBackProblem(lines), std::nullopt);
 
+    const std::string notWhole = "The new file would not read back as a whole year.";
     std::vector<std::string> broken = lines;
     broken[0] = "Newline\nCity";  // a line break left in the name
-    EXPECT_FALSE(ReadsBackAsWholeYear(broken));
+    EXPECT_EQ(ReadBackProblem(broken), notWhole);
     broken = lines;
     broken.pop_back();  // no day 366
-    EXPECT_FALSE(ReadsBackAsWholeYear(broken));
+    EXPECT_EQ(ReadBackProblem(broken), notWhole);
     broken = lines;
     broken[4] = " Infinity ";
-    EXPECT_FALSE(ReadsBackAsWholeYear(broken));
+    EXPECT_EQ(ReadBackProblem(broken), notWhole);
+
+    // A comment padded up to the reader's limit still reads; one byte more does not.
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    broken = lines;
+    broken[1] += std::string(engine::TimesFileByteLimit - size, '-');
+    EXPECT_EQ(ReadBackProblem(broken), std::nullopt);
+    broken[1] += "-";
+    EXPECT_EQ(ReadBackProblem(broken),
+              "The new file would be 1048577 bytes long, and the announcer reads no times file longer than "
+              "1048576 bytes.");
 }
 
 }  // namespace

@@ -336,6 +336,13 @@ TEST(TimesFile, DamagedAndShortFiles) {
   EXPECT_EQ(ReadTimesFile(blank, data), ReadOutcome::Damaged);
   EXPECT_EQ(data.days.size(), 2u);
 
+  // Content past the limit is damaged as a file past it is, whatever it holds.
+  std::string padded = whole;
+  padded.insert(padded.find("\r\n"), TimesFileByteLimit - whole.size(), '-');
+  EXPECT_EQ(ReadTimesFile(padded, data), ReadOutcome::Whole);
+  padded.insert(padded.find("\r\n"), 1, '-');
+  EXPECT_EQ(ReadTimesFile(padded, data), ReadOutcome::Damaged);
+
   EXPECT_EQ(ReadTimesFileAt("/nonexistent/folder/AzaanTimes.dat", data), ReadOutcome::Missing);
   EXPECT_EQ(ReadTimesFileAt("/", data), ReadOutcome::Missing);
   EXPECT_EQ(ReadTimesFileAt(SUITE_TEST_DATA "/AzaanTimes_abha.dat", data), ReadOutcome::Whole);
