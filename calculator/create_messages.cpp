@@ -1,5 +1,6 @@
 #include "calculator/create_messages.h"
 
+#include "engine/city_line.h"
 #include "engine/computable_year.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
@@ -10,7 +11,7 @@ namespace calculator {
 
 std::string ConfirmationText(const std::string& city, double latitude, double longitude,
                              double timeZone, const std::string& outputFile) {
-    return "City\t\t" + city + "\r" +
+    return "City\t\t" + engine::NameOnOneLine(city) + "\r" +
            "Latitude\t\t" + engine::PrintForm(latitude) + "\r" +
            "Longitude\t\t" + engine::PrintForm(longitude) + "\r" +
            "Timezone\t\tGMT + " + engine::PrintForm(timeZone) + " hrs\r" +

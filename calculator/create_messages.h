@@ -10,7 +10,8 @@ inline constexpr const char* kFillAllBoxes = "Please fill the information in all
 inline constexpr const char* kVerifyTitle = "Verify entered information";
 inline constexpr const char* kOverwriteTitle = "Velstra";
 
-// The confirmation: city, the three numbers in print form and the full file path.
+// The confirmation: the city on one line, as the file gets it (its commas kept),
+// the three numbers in print form and the full file path.
 std::string ConfirmationText(const std::string& city, double latitude, double longitude,
                              double timeZone, const std::string& outputFile);
 

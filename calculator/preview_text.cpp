@@ -1,5 +1,6 @@
 #include "calculator/preview_text.h"
 
+#include "engine/city_line.h"
 #include "engine/clock_text.h"
 #include "engine/text_routines.h"
 
@@ -37,11 +38,12 @@ std::string PreviewLines(std::string dayLine) {
 }
 
 std::string PreviewCaption(const std::string& place, int month, int day) {
-    return "Prayer times in " + place + " on " + engine::MonthDay(month, day) + " (without DST)";
+    return "Prayer times in " + engine::NameOnOneLine(place) + " on " + engine::MonthDay(month, day) +
+           " (without DST)";
 }
 
 std::string PreviewToolTip(const std::string& place, int month, int day) {
-    return "Prayer times in " + place + " on " + engine::MonthDay(month, day) +
+    return "Prayer times in " + engine::NameOnOneLine(place) + " on " + engine::MonthDay(month, day) +
            " (without Daylight Saving Time)";
 }
 

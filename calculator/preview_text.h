@@ -9,7 +9,7 @@ namespace calculator {
 // builds it, before its "." become ":".
 std::string PreviewLines(std::string dayLine);
 
-// "Prayer times in <place> on December 9 (without DST)".
+// "Prayer times in <place> on December 9 (without DST)", the place on one line.
 std::string PreviewCaption(const std::string& place, int month, int day);
 
 // The heading's tool tip: the same with the words spelled out.

@@ -1,5 +1,6 @@
 #include "announcer/core/today_record.h"
 
+#include "engine/city_line.h"
 #include "engine/day_numbering.h"
 #include "engine/field_reader.h"
 #include "engine/file_bytes.h"
@@ -45,7 +46,9 @@ bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& st
         }
         const auto f = reader.text();
         if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
-            if (field == 1) record.cityName = f.status == engine::FieldStatus::Value ? engine::FileTextAsUtf8(f.value) : std::string();
+            if (field == 1)
+                record.cityName = f.status == engine::FieldStatus::Value ? engine::CityLine(engine::FileTextAsUtf8(f.value))
+                                                                         : std::string();
             continue;
         }
         stop = StopFor(f.status);

@@ -19,7 +19,10 @@ inline int TodayNo(const CivilDate& date) { return TodayNo(date.month, date.day)
 // keeps the value it had before (so pass the previous values in). A reading
 // that stops before today's record leaves no time at all.
 struct TodayRecord {
-    std::string cityName;                 // header field 1, as UTF-8 text (a Windows-1252 name decoded)
+    // Header field 1 as UTF-8 text (a Windows-1252 name decoded), in the form the
+    // writers give a name (a control character a hand-made file holds is a blank):
+    // the captions, the log book and the schedules show it so.
+    std::string cityName;
     double qiblahDirection = 0;           // header field 3
     double latitude = 0;                  // header field 5
     double longitude = 0;                 // header field 6

@@ -1,10 +1,12 @@
 #include "tests/announcer/editor_fixture.h"
 
 #include "announcer/core/today_record.h"
+#include "engine/utf8_text.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -86,6 +88,29 @@ TEST_F(SchedulesTest, TitleRaisesANameInAnyScriptOrCodePage) {
         const std::vector<std::string> lines = Lines(ReadBytes(report("Weekly.txt")));
         ASSERT_EQ(lines.size(), 59u);
         EXPECT_EQ(lines[1], std::string("*             Weekly Prayer Times in ") + capitals);
+    }
+}
+
+// A name that a hand-made file gives with control characters is shown, and put into the
+// report, as the writers put a name: each such character a blank.
+TEST_F(SchedulesTest, TheNameIsShownAndReportedAsTheWritersPutIt) {
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("Nul") + '\0' + "town", "Nul town"},
+        {"Tab\ttown\x1b", "Tab town "},
+        {"Del\x7f", "Del "},
+    };
+    for (const auto& [city, shown] : cases) {
+        SCOPED_TRACE(shown);
+        std::vector<std::string> lines = Lines(AbhaFile());
+        lines[0] = city;
+        writeTimes(Joined(lines));
+        startMain();
+        EXPECT_EQ(main->Label10[0]->text().toStdString(), "City: " + shown);
+        EXPECT_TRUE(main->Label1->text().startsWith(QString::fromStdString("Prayer times in " + shown + "  on")));
+        main->mnuQandor_Click();
+        const std::string daily = ReadBytes(report("Daily.txt"));
+        EXPECT_EQ(Lines(daily)[1], "*             Daily Prayer Times in " + engine::UpperCaseText(shown));
+        EXPECT_EQ(daily.find('\0'), std::string::npos);
     }
 }
 

@@ -19,5 +19,12 @@ TEST(CityLine, CommasBecomeDashesAndControlCharactersBlanks) {
   for (const auto& [name, line] : cases) EXPECT_EQ(CityLine(name), line);
 }
 
+// On screen and in reports a name keeps its commas; only what would break its line goes.
+TEST(CityLine, ANameOnOneLineDiffersOnlyInItsCommas) {
+  const std::string name = std::string("Hyderabad, India\r\nNul") + '\0' + "\t\x7f";
+  EXPECT_EQ(NameOnOneLine(name), "Hyderabad, India  Nul   ");
+  EXPECT_EQ(CityLine(name), "Hyderabad- India  Nul   ");
+}
+
 }  // namespace
 }  // namespace engine
