@@ -241,9 +241,8 @@ void Azaan::buildMenu() {
 }
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
-QString Azaan::ProgramFolder() const { return desk_.programFolder(); }
-QString Azaan::TimesFilePath() const { return ProgramFolder() + "/" + announcer::TimesFileName; }
-std::string Azaan::folderPath() const { return desk_.programFolder().toStdString(); }
+std::string Azaan::ProgramFolder() const { return desk_.programFolder(); }
+std::string Azaan::TimesFilePath() const { return ProgramFolder() + "/" + announcer::TimesFileName; }
 
 // ---------------------------------------------------------------- start-up
 
@@ -329,7 +328,7 @@ void Azaan::ownFormClosed(QWidget* form) {
 }
 
 void Azaan::Form_Activate() {
-    const announcer::SettingsReading s = announcer::ReadSettingsFile(folderPath());
+    const announcer::SettingsReading s = announcer::ReadSettingsFile(ProgramFolder());
     if (!s.fileRead) return;
     // Hours, play box, volume: each change runs its control's own handler.
     if (s.hoursText && Text1->text() != Q(*s.hoursText)) Text1->setText(Q(*s.hoursText));
@@ -415,7 +414,7 @@ void Azaan::hideMainWindow() {
 announcer::RecordOutcome Azaan::readTodayRecord() {
     const QDate today = desk_.now().date();
     TodayNo = announcer::TodayNo(today.month(), today.day());
-    const auto reading = announcer::ReadTodayRecordAt(TimesFilePath().toStdString(), TodayNo, Record);
+    const auto reading = announcer::ReadTodayRecordAt(TimesFilePath(), TodayNo, Record);
     // Freshly read, so the hours are added once; a file that cannot be opened changes nothing.
     if (reading.outcome != announcer::RecordOutcome::Missing) TodayTimes = Record.times;
     return reading.outcome;
@@ -437,7 +436,7 @@ void Azaan::CalcAzaan() {
                            "Would you like to run it now?"),
             desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
         messageOpen_ = false;
-        if (answer == desktop::answer::Yes && !desk_.startCommandLine(QStringLiteral("velstra"), desktop::show::Normal))
+        if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal))
             return;
         close();
     }
@@ -509,7 +508,7 @@ void Azaan::UpdateDST() {
     c.playTicked = Check1->isChecked();
     for (int i = 0; i < 3; ++i)
         if (Option1[i]->isChecked()) c.volumeIndex = i;
-    announcer::WriteSettingsFile(folderPath(), c);  // a failed write waits for the next tick
+    announcer::WriteSettingsFile(ProgramFolder(), c);  // a failed write waits for the next tick
 }
 
 void Azaan::Text1_Change() {
@@ -544,7 +543,7 @@ void Azaan::Timer1_Timer() {
         playRecording(test.recording);
         const announcer::CivilDate today = Civil(now.date());
         announcer::AppendToLogBook(
-            folderPath(), today, nowSeconds,
+            ProgramFolder(), today, nowSeconds,
             announcer::LogLine(Record.cityName, today, nowSeconds, TodayTimeTexts, test.minutesApart, tickMinutes));
     }
     AzaanJustPlayed = test.azaanJustPlayed;
@@ -553,20 +552,20 @@ void Azaan::Timer1_Timer() {
 
 void Azaan::Command2_Click() {
     MediaPlayer1->stop();
-    MediaPlayer1->setFileName(QString());
+    MediaPlayer1->setFileName(std::string());
     Command2->setEnabled(false);
 }
 
 void Azaan::mnuAzaanFajr_Click() { playRecording("fajr.mp3"); }
 void Azaan::mnuAzaanOther_Click() { playRecording("other.mp3"); }
+void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
 
 // A recording the player could not open without stopping the program (a FIFO,
 // a device, a folder) is passed over, as the player passes over a missing one.
 void Azaan::playRecording(const std::string& name) {
-    const std::string path = folderPath() + "/" + name;
-    if (announcer::PlayerMayOpen(path)) MediaPlayer1->setFileName(Q(path));
+    const std::string path = ProgramFolder() + "/" + name;
+    if (announcer::PlayerMayOpen(path)) MediaPlayer1->setFileName(path);
 }
-void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
 
 // ---------------------------------------------------------------- commands
 
@@ -611,7 +610,7 @@ void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
 void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
 
 void Azaan::writeSchedule(announcer::ScheduleKind kind) {
-    WriteScheduleReport(desk_, {TimesFilePath(), CityName(), {TempPath, TempPathRefusal}}, kind);
+    WriteScheduleReport(desk_, {TimesFilePath(), Record.cityName, {TempPath, TempPathRefusal}}, kind);
 }
 
 void Azaan::mnuModify_Click() {
@@ -629,7 +628,7 @@ void Azaan::mnuModify_Click() {
 
 Modify* Azaan::ModifyWindow() const { return modify_; }
 
-int Azaan::ShellOpenItem(const QString& target, const QString& parameters) {
+int Azaan::ShellOpenItem(const std::string& target, const QString& parameters) {
     return desk_.shellOpen(target, parameters);
 }
 

@@ -94,9 +94,10 @@ public:
     QString TempPathRefusal;  // why there is no private temp folder for the schedules
 
     QString CityName() const;
-    QString ProgramFolder() const;
+    // Paths are the system's bytes: the program folder may have any name.
+    std::string ProgramFolder() const;
     // The times file this window reads, in the program's folder.
-    QString TimesFilePath() const;
+    std::string TimesFilePath() const;
 
     // --- handlers ---
     // False when another instance runs: the program then ends.
@@ -133,7 +134,7 @@ public:
     void ApplyDST();
     void UpdateTimes();
     void UpdateDST();
-    int ShellOpenItem(const QString& target, const QString& parameters);
+    int ShellOpenItem(const std::string& target, const QString& parameters);
 
     // The About box while it is open.
     frmSplash* Splash() const { return splash_; }
@@ -166,7 +167,6 @@ private:
     void playRecording(const std::string& name);
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
-    std::string folderPath() const;
 
     desktop::Desktop& desk_;
     QPointer<frmSplash> splash_;

@@ -4,6 +4,7 @@
 #include "announcer/core/times_file_problem.h"
 #include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
+#include "desktop/path_text.h"
 #include "engine/atomic_file.h"
 #include "engine/leading_number.h"
 #include "engine/times_file.h"
@@ -145,7 +146,7 @@ void Modify::buildControls() {
     connect(Command5, &QPushButton::clicked, this, &Modify::Command5_Click);
 }
 
-QString Modify::TimesFilePath() const { return main_.TimesFilePath(); }
+std::string Modify::TimesFilePath() const { return main_.TimesFilePath(); }
 
 void Modify::keyPressEvent(QKeyEvent* e) {
     // Esc is Help (the cancel button); Enter is the focused button, else Save (the default).
@@ -171,8 +172,8 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + TimesFilePath() + "\r\r" +
-                         "Please run the program Velstra to recreate it. Nothing can be saved until a whole "
+    desk_.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(TimesFilePath()) +
+                         "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
                          "year is loaded.",
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
@@ -180,7 +181,7 @@ void Modify::showLoadFailure(engine::ReadOutcome outcome) {
 void Modify::Combo1_Click() {
     // Every choice reloads the file, so unsaved steps are lost.
     engine::TimesFileData data;
-    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(TimesFilePath().toStdString(), data);
+    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(TimesFilePath(), data);
     announcer::FineTuneYear year;
     const bool whole = outcome == engine::ReadOutcome::Whole && year.load(data);
     DayTimes = year;
@@ -255,14 +256,14 @@ void Modify::Command1_Click() {
     if (!DayTimes.loaded()) return;  // nothing whole to save
     Command4->click();
 
-    const QString path = TimesFilePath();
+    const std::string path = TimesFilePath();
     const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
     // Checked before it is written: the announcer must be able to read what it gets.
     const std::optional<std::string> problem = announcer::ReadBackProblem(lines);
     std::string error = problem.value_or(std::string());
-    if (problem || !engine::WriteTextFileAtomically(path.toStdString(), lines, error)) {
-        desk_.messageBox("The prayer times could not be saved to\r" + path + "\r\rReason: " + Q(error) +
-                             "\r\rThe file was left as it was.",
+    if (problem || !engine::WriteTextFileAtomically(path, lines, error)) {
+        desk_.messageBox("The prayer times could not be saved to\r" + desktop::PathText(path) +
+                             "\r\rReason: " + Q(error) + "\r\rThe file was left as it was.",
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }

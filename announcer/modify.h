@@ -53,7 +53,7 @@ public:
     void Command5_Click();
 
     // The times file: the program's folder, as the main window reads it.
-    QString TimesFilePath() const;
+    std::string TimesFilePath() const;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,6 +1,7 @@
 #include "announcer/schedule_reports.h"
 
 #include "announcer/core/times_file_problem.h"
+#include "desktop/path_text.h"
 #include "engine/atomic_file.h"
 #include "engine/times_file.h"
 
@@ -20,10 +21,11 @@ QString ReportTitle(announcer::ScheduleKind kind) {
 void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind) {
     // The whole year first: a report is written only from a whole file.
     engine::TimesFileData year;
-    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(source.timesPath.toStdString(), year);
+    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
-        desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + source.timesPath + "\r\r" + "The " +
-                            ReportTitle(kind) + " was not written. Please run the program Velstra to recreate the file.",
+        desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(source.timesPath) +
+                            "\r\rThe " + ReportTitle(kind) +
+                            " was not written. Please run the program Velstra to recreate the file.",
                         desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
@@ -35,14 +37,13 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
     }
     // The temp folder ends with its separator; without one the report lands in the current folder.
     const QString folder = source.folder.path.isEmpty() ? QDir::currentPath() + "/" : source.folder.path;
-    const QString reportPath = folder + Q(announcer::ScheduleFileName(kind));
+    const std::string reportPath = desktop::PathBytes(folder) + announcer::ScheduleFileName(kind);
 
     std::string error;
-    if (!engine::WriteTextFileAtomically(reportPath.toStdString(),
-                                         announcer::ScheduleLines(kind, source.cityName.toStdString(), year), error,
+    if (!engine::WriteTextFileAtomically(reportPath, announcer::ScheduleLines(kind, source.cityName, year), error,
                                          engine::LinkAtPath::ReplaceLink)) {
-        desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + reportPath + "\r\rReason: " +
-                            Q(error),
+        desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + desktop::PathText(reportPath) +
+                            "\r\rReason: " + Q(error),
                         desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }

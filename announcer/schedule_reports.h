@@ -5,12 +5,12 @@
 #include "announcer/core/schedule_report.h"
 #include "desktop/desktop.h"
 
-#include <QString>
+#include <string>
 
 // What a report is made from.
 struct ScheduleSource {
-    QString timesPath;           // the times file, read whole
-    QString cityName;            // for the title line
+    std::string timesPath;       // the times file, read whole (the system's bytes)
+    std::string cityName;        // for the title line
     desktop::TempFolder folder;  // where the report goes; the current folder when its path is empty
 };
 

@@ -8,6 +8,7 @@
 #include "calculator/resource_init.h"
 #include "calculator/twips.h"
 #include "desktop/enter_key.h"
+#include "desktop/path_text.h"
 #include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
@@ -49,6 +50,7 @@ struct LabelPlace {
     QColor colour;
 };
 
+// Screen texts come from UTF-8; a path's byte that is no UTF-8 shows as the replacement character.
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 std::string S(const QString& text) { return text.toStdString(); }
 
@@ -352,7 +354,7 @@ void Form1::Command3_Click() {
 
 int Form1::ShellOpen(const QString& target, const QString& parameters) {
     setMousePointer(kPointerBusy);
-    int result = desk_.shellOpen(target, parameters);
+    int result = desk_.shellOpen(desktop::PathBytes(target), parameters);
     setMousePointer(kPointerDefault);
     return result;
 }
@@ -378,9 +380,8 @@ void Form1::Command1_Click(int) {
     Latitude = engine::LeadingNumber(S(Text1[1]->text()));
     Longitude = engine::LeadingNumber(S(Text1[2]->text()));
     TimeZone = engine::LeadingNumber(S(Text1[3]->text()));
-    const std::string fileBox = S(Text1[4]->text());
-    const std::string outputFile = OutputFilePath(S(desk_.programFolder()), fileBox);
-    OutputFile = Q(outputFile);
+    const std::string fileBox = desktop::PathBytes(Text1[4]->text());
+    OutputFile = OutputFilePath(desk_.programFolder(), fileBox);
 
     int empty = 0;
     for (int i = 1; i <= 3; ++i)
@@ -397,19 +398,19 @@ void Form1::Command1_Click(int) {
         return;
     }
 
-    QString confirmation = Q(ConfirmationText(city, Latitude, Longitude, TimeZone, outputFile));
+    QString confirmation = Q(ConfirmationText(city, Latitude, Longitude, TimeZone, OutputFile));
     if (desk_.messageBox(confirmation, desktop::mb::YesNo + desktop::mb::Information, kVerifyTitle) !=
         desktop::answer::Yes)
         return;
 
     // Ask about the very file that will be written; a name that cannot be a file is refused.
-    if (auto problem = OutputFileProblem(outputFile, fileBox)) {
-        desk_.messageBox(Q(WriteFailureMessage(outputFile, *problem)),
+    if (auto problem = OutputFileProblem(OutputFile, fileBox)) {
+        desk_.messageBox(Q(WriteFailureMessage(OutputFile, *problem)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }
-    if (OutputFileExists(outputFile) &&
-        desk_.messageBox(Q(OverwriteQuestion(outputFile)),
+    if (OutputFileExists(OutputFile) &&
+        desk_.messageBox(Q(OverwriteQuestion(OutputFile)),
                          desktop::mb::YesNo + desktop::mb::Exclamation, kOverwriteTitle) !=
             desktop::answer::Yes)
         return;
@@ -440,7 +441,7 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     AsrFactor = chosenAsrFactor();
     header.asrFactor = AsrFactor;
 
-    if (auto failure = engine::WriteCalculatorFile(S(OutputFile), header, wrapSink_)) {
+    if (auto failure = engine::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
         reportWriteFailure(*failure);
         return false;
     }
@@ -449,7 +450,7 @@ bool Form1::writeTimesFile(const std::string& cityText) {
 
 void Form1::reportWriteFailure(const std::string& reason) {
     setMousePointer(kPointerDefault);
-    desk_.messageBox(Q(WriteFailureMessage(S(OutputFile), reason)),
+    desk_.messageBox(Q(WriteFailureMessage(OutputFile, reason)),
                      desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
 

@@ -46,7 +46,7 @@ public:
     double Longitude = 0;
     double TimeZone = 0;
     int AsrFactor = 1;
-    QString OutputFile;
+    std::string OutputFile;  // the system's bytes: the program folder may have any name
     QString GazetteerAddress;
 
     // --- handlers ---

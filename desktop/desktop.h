@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QMenu;
 class QWidget;
@@ -58,15 +59,18 @@ struct TempFolder {
 };
 
 // Plays one recording at a time. Setting the file name starts playing it.
+// Paths here are the system's bytes (desktop/path_text.h).
 class MediaPlayer {
 public:
     virtual ~MediaPlayer() = default;
-    virtual void setFileName(const QString& path) = 0;  // "" leaves the player without a file
-    virtual int playState() const = 0;                  // 0 when not playing
+    virtual void setFileName(const std::string& path) = 0;  // "" leaves the player without a file
+    virtual int playState() const = 0;                      // 0 when not playing
     virtual void stop() = 0;
-    virtual void setVolume(int hundredthsOfDecibel) = 0;  // 0 full, -1500 is 15 dB quieter
+    virtual void setVolume(int hundredthsOfDecibel) = 0;    // 0 full, -1500 is 15 dB quieter
 };
 
+// Paths and command lines here are the system's bytes, whatever their encoding
+// (desktop/path_text.h): any folder name works.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -77,10 +81,10 @@ public:
     // Starts "program rest-of-line": the first word picks the program, the rest
     // after its blanks is one argument, never split or given to a shell.
     // Not waited for. Returns whether the program could be started.
-    virtual bool startCommandLine(const QString& line, int showState) = 0;
+    virtual bool startCommandLine(const std::string& line, int showState) = 0;
 
     // Asks the desktop to open a document, folder or web address. Returns > 32 on success.
-    virtual int shellOpen(const QString& target, const QString& parameters) = 0;
+    virtual int shellOpen(const std::string& target, const QString& parameters) = 0;
 
     virtual void setClipboardText(const QString& text) = 0;
     virtual void beep() = 0;
@@ -88,7 +92,7 @@ public:
     virtual QDateTime now() = 0;
 
     // The folder of the running program, without a trailing separator.
-    virtual QString programFolder() = 0;
+    virtual std::string programFolder() = 0;
     // The temp folder for files the program writes for the user to read: one
     // that no other user can write into.
     virtual TempFolder tempFolder() = 0;

@@ -1,21 +1,23 @@
 #include "desktop/qt_desktop.h"
 
 #include "desktop/command_line.h"
+#include "desktop/path_text.h"
 #include "desktop/private_folder.h"
 #include "desktop/qt_media_player.h"
 #include "desktop/qt_message_box.h"
+#include "desktop/start_detached.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenu>
-#include <QProcess>
 #include <QSystemTrayIcon>
 #include <QUrl>
+
+#include <filesystem>
+#include <system_error>
 
 namespace desktop {
 namespace {
@@ -24,13 +26,27 @@ namespace {
 // user's chosen application for text files.
 const char* const kTextViewer = "xdg-open";
 
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+// A local file's address made from its bytes: each byte that is no plain
+// character goes percent-encoded, so a folder named in any encoding is opened.
+QUrl LocalFileUrl(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    const QByteArray bytes = QByteArray::fromStdString(ec ? path : absolute.string());
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
+}
+
 // A web address has a scheme of more than one letter ("C:" is a drive).
-QUrl urlFor(const QString& target) {
-    const QUrl asUrl(target, QUrl::StrictMode);
-    if (asUrl.isValid() && asUrl.scheme().size() > 1 && !QFileInfo::exists(target)) return asUrl;
-    if (target.startsWith(QStringLiteral("www."), Qt::CaseInsensitive))
-        return QUrl(QStringLiteral("http://") + target);
-    return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+QUrl urlFor(const std::string& target) {
+    const QString text = PathText(target);
+    const QUrl asUrl(text, QUrl::StrictMode);
+    if (asUrl.isValid() && asUrl.scheme().size() > 1 && !Exists(target)) return asUrl;
+    if (text.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) return QUrl(QStringLiteral("http://") + text);
+    return LocalFileUrl(target);
 }
 
 }  // namespace
@@ -43,16 +59,13 @@ int QtDesktop::messageBox(const QString& text, int style, const QString& title) 
     return showMessageBox(text, style, title);
 }
 
-bool QtDesktop::startCommandLine(const QString& line, int /*showState*/) {
-    const Launch launch = planLaunch(parseCommandLine(line.toStdString()),
-                                     programFolder().toStdString(), kTextViewer);
-    QStringList arguments;
-    for (const std::string& a : launch.arguments) arguments << QString::fromStdString(a);
+bool QtDesktop::startCommandLine(const std::string& line, int /*showState*/) {
+    const Launch launch = planLaunch(parseCommandLine(line), programFolder(), kTextViewer);
     // Started straight, never through a shell: the argument cannot run commands.
-    return QProcess::startDetached(QString::fromStdString(launch.program), arguments);
+    return StartDetached(launch.program, launch.arguments);
 }
 
-int QtDesktop::shellOpen(const QString& target, const QString& /*parameters*/) {
+int QtDesktop::shellOpen(const std::string& target, const QString& /*parameters*/) {
     return QDesktopServices::openUrl(urlFor(target)) ? shell::Success : shell::NoAssociation;
 }
 
@@ -64,11 +77,17 @@ void QtDesktop::beep() { QApplication::beep(); }
 
 QDateTime QtDesktop::now() { return QDateTime::currentDateTime(); }
 
-QString QtDesktop::programFolder() { return QCoreApplication::applicationDirPath(); }
+std::string QtDesktop::programFolder() {
+    // Qt's own application path is a text, and loses a folder whose name is no UTF-8.
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && program.has_parent_path()) return program.parent_path().string();
+    return PathBytes(QCoreApplication::applicationDirPath());
+}
 
 TempFolder QtDesktop::tempFolder() {
     const PrivateFolder folder = UsersPrivateFolder();
-    return {QFile::decodeName(QByteArray::fromStdString(folder.path)), QString::fromStdString(folder.refusal)};
+    return {PathText(folder.path), QString::fromStdString(folder.refusal)};
 }
 
 bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title); }

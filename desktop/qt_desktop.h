@@ -18,12 +18,13 @@ public:
     int messageBox(const QString& text, int style, const QString& title) override;
     // The show state cannot be handed to another program portably (X11 and
     // Wayland leave placement and focus to the window manager), so it is not used.
-    bool startCommandLine(const QString& line, int showState) override;
-    int shellOpen(const QString& target, const QString& parameters) override;
+    bool startCommandLine(const std::string& line, int showState) override;
+    int shellOpen(const std::string& target, const QString& parameters) override;
     void setClipboardText(const QString& text) override;
     void beep() override;
     QDateTime now() override;
-    QString programFolder() override;
+    // The folder of the executable as the system names it, byte for byte.
+    std::string programFolder() override;
     TempFolder tempFolder() override;
     bool claimWindowTitle(const QString& title) override;
     bool trayAvailable() override;

@@ -1,9 +1,13 @@
 #include "desktop/qt_media_player.h"
 
+#include "desktop/path_text.h"
 #include "desktop/volume.h"
+#include "engine/regular_file.h"
 
-#include <QFileInfo>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace desktop {
 
@@ -15,17 +19,30 @@ QtMediaPlayer::QtMediaPlayer() {
 
 QtMediaPlayer::~QtMediaPlayer() {
     player_.stop();
+    player_.setSourceDevice(nullptr);
     player_.setAudioOutput(nullptr);
 }
 
-void QtMediaPlayer::setFileName(const QString& path) {
-    if (path.isEmpty()) {
-        player_.stop();
+void QtMediaPlayer::setFileName(const std::string& path) {
+    std::unique_ptr<QFile> recording;
+    if (!path.empty()) {
+        const int fd = engine::OpenRegularFile(path, O_RDONLY);
+        recording = std::make_unique<QFile>();
+        if (fd < 0 || !recording->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (fd >= 0) ::close(fd);
+            recording.reset();
+        }
+    }
+    // A missing or refused file leaves the player stopped, as an empty name does.
+    player_.stop();
+    if (!recording) {
         player_.setSource(QUrl());
+        recording_.reset();
         return;
     }
-    // A missing file is not checked here: the player's error leaves it stopped.
-    player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    // The name tells the player the recording's format; the bytes come from the open file.
+    player_.setSourceDevice(recording.get(), QUrl::fromLocalFile(PathText(path)));
+    recording_ = std::move(recording);
     player_.play();
 }
 

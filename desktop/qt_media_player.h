@@ -4,7 +4,10 @@
 #include "desktop/desktop.h"
 
 #include <QAudioOutput>
+#include <QFile>
 #include <QMediaPlayer>
+
+#include <memory>
 
 namespace desktop {
 
@@ -13,7 +16,9 @@ public:
     QtMediaPlayer();
     ~QtMediaPlayer() override;
 
-    void setFileName(const QString& path) override;
+    // Opens the recording itself and plays it from the open file: only a regular
+    // file, never waiting on a FIFO, and under any folder name.
+    void setFileName(const std::string& path) override;
     int playState() const override;  // 3 while playing, else 0
     void stop() override;
     void setVolume(int hundredthsOfDecibel) override;
@@ -21,6 +26,7 @@ public:
 private:
     QAudioOutput output_;
     QMediaPlayer player_;
+    std::unique_ptr<QFile> recording_;  // the file being played, open while the player has it
 };
 
 }  // namespace desktop

@@ -1,6 +1,8 @@
 // The recordings beside the announcer when they are not files: the tick and the
 // "Play Azaan" commands pass them over at once, as they pass over a missing one.
 #include "tests/announcer/azaan_fixture.h"
+
+#include "desktop/path_text.h"
 #include "tests/support/fifo.h"
 
 #include <QDir>
@@ -61,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         StandIn{"Fifo",
                 [](const QString& path) {
                     // Its writer lets a wrong open through: the test then fails instead of hanging.
-                    auto fifo = std::make_shared<testing_support::FifoWithWriter>(QFile::encodeName(path).toStdString());
+                    auto fifo = std::make_shared<testing_support::FifoWithWriter>(desktop::PathBytes(path));
                     EXPECT_TRUE(fifo->made());
                     return std::shared_ptr<void>(fifo);
                 },

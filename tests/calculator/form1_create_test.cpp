@@ -1,5 +1,6 @@
 #include "tests/calculator/form1_fixture.h"
 
+#include "desktop/path_text.h"
 #include "engine/times_file.h"
 
 namespace calculator {
@@ -215,8 +216,8 @@ TEST_F(Form1Test, ANameIsShownAsItWillBeWritten) {
         enterPlace(c.typed, "18.233", "42.517", "3");
         QTest::mouseClick(form->Label2, Qt::LeftButton);  // the heading follows the name
         // The heading shows the name as typed, its first letter not raised.
-        EXPECT_TRUE(form->Label2->text().startsWith(QString("Prayer times in ") + c.shown + " on ", Qt::CaseInsensitive))
-            << form->Label2->text().toStdString();
+        const QString heading = QString("Prayer times in ") + c.shown + " on ";
+        EXPECT_TRUE(form->Label2->text().startsWith(heading, Qt::CaseInsensitive)) << form->Label2->text().toStdString();
         desk.messageBoxes.clear();
         desk.answers = {Yes, Yes};  // proceed, and over-write the file of the case before
         create();
@@ -251,7 +252,7 @@ TEST_F(Form1Test, TheEndBeepsReportsAndOpensTheFileInTheTextViewer) {
     EXPECT_EQ(desk.commandLines[0].line, "NOTEPAD  " + desk.folder + "/AzaanTimes.dat");
     EXPECT_EQ(desk.commandLines[0].showState, 1);
     EXPECT_EQ(form->MousePointer(), 0);
-    EXPECT_EQ(form->OutputFile, desk.folder + "/AzaanTimes.dat");
+    EXPECT_EQ(form->OutputFile, desktop::PathBytes(desk.folder + "/AzaanTimes.dat"));
 }
 
 TEST_F(Form1Test, EnterPressesCreate) {

@@ -6,25 +6,30 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 
 namespace testing_support {
 
-// A FIFO with a writer that connects as soon as anybody opens it for reading,
-// then hangs up: a reader that waits gets an empty file.
+// A FIFO with a writer that connects every time anybody opens it for reading,
+// then hangs up: a reader that waits gets an empty file, however often it opens
+// the name (a media player may open it more than once).
 class FifoWithWriter {
 public:
     explicit FifoWithWriter(std::string path) : path_(std::move(path)) {
         made_ = ::mkfifo(path_.c_str(), 0600) == 0;
-        if (made_) writer_ = std::thread([p = path_] {
-            const int fd = ::open(p.c_str(), O_WRONLY);
-            if (fd >= 0) ::close(fd);
+        if (made_) writer_ = std::thread([this] {
+            while (!done_) {
+                const int fd = ::open(path_.c_str(), O_WRONLY);
+                if (fd >= 0) ::close(fd);
+            }
         });
     }
     ~FifoWithWriter() {
         if (!made_) return;
-        // Releases the writer when nobody opened the FIFO for reading.
+        done_ = true;
+        // Releases the writer waiting for its next reader.
         const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
         writer_.join();
         if (fd >= 0) ::close(fd);
@@ -36,6 +41,7 @@ public:
 private:
     std::string path_;
     bool made_ = false;
+    std::atomic<bool> done_{false};
     std::thread writer_;
 };
 

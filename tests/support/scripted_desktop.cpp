@@ -1,5 +1,7 @@
 #include "tests/support/scripted_desktop.h"
 
+#include "desktop/path_text.h"
+
 #include <algorithm>
 
 namespace testing_support {
@@ -28,20 +30,22 @@ int ScriptedDesktop::messageBox(const QString& text, int style, const QString& t
     return a;
 }
 
-bool ScriptedDesktop::startCommandLine(const QString& line, int showState) {
-    commandLines.push_back({line, showState});
+bool ScriptedDesktop::startCommandLine(const std::string& line, int showState) {
+    commandLines.push_back({desktop::PathText(line), showState, line});
     return commandLinesStart;
 }
 
-int ScriptedDesktop::shellOpen(const QString& target, const QString& parameters) {
-    shellOpens.push_back({target, parameters});
+int ScriptedDesktop::shellOpen(const std::string& target, const QString& parameters) {
+    shellOpens.push_back({desktop::PathText(target), parameters});
     return shellOpenResult;
 }
 
 void ScriptedDesktop::setClipboardText(const QString& text) { clipboard.push_back(text); }
 void ScriptedDesktop::beep() { ++beeps; }
 QDateTime ScriptedDesktop::now() { return clock; }
-QString ScriptedDesktop::programFolder() { return folder; }
+std::string ScriptedDesktop::programFolder() {
+    return folderBytes.empty() ? desktop::PathBytes(folder) : folderBytes;
+}
 desktop::TempFolder ScriptedDesktop::tempFolder() { return {temp, tempRefusal}; }
 
 bool ScriptedDesktop::claimWindowTitle(const QString& title) {
@@ -81,10 +85,10 @@ ScriptedMediaPlayer::~ScriptedMediaPlayer() {
     if (owner_.player == this) owner_.player = nullptr;
 }
 
-void ScriptedMediaPlayer::setFileName(const QString& path) {
-    fileName = path;
-    state = path.isEmpty() ? 0 : owner_.playStateWhilePlaying;
-    owner_.playerCalls.push_back({PlayerCall::FileName, path, 0});
+void ScriptedMediaPlayer::setFileName(const std::string& path) {
+    fileName = desktop::PathText(path);
+    state = path.empty() ? 0 : owner_.playStateWhilePlaying;
+    owner_.playerCalls.push_back({PlayerCall::FileName, fileName, 0, path});
 }
 
 void ScriptedMediaPlayer::stop() {

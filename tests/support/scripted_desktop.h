@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace testing_support {
@@ -18,8 +19,9 @@ struct MessageBoxCall {
 };
 
 struct CommandLineCall {
-    QString line;
+    QString line;  // as shown
     int showState;
+    std::string bytes;  // as given to the system
 };
 
 struct ShellOpenCall {
@@ -29,8 +31,9 @@ struct ShellOpenCall {
 
 struct PlayerCall {
     enum Kind { FileName, Stop, Volume } kind;
-    QString fileName;
+    QString fileName;  // as shown
     int volume = 0;
+    std::string path;  // as given to the system
 };
 
 class ScriptedMediaPlayer;
@@ -49,6 +52,7 @@ public:
     int shellOpenResult = desktop::shell::Success;
     QDateTime clock;               // what now() returns
     QString folder;                // programFolder(); a fresh temporary folder
+    std::string folderBytes;       // when set, programFolder() in place of folder: a name that is no UTF-8
     QString temp;                  // tempFolder(); a fresh temporary folder with "/"
     QString tempRefusal;           // tempFolder()'s refusal
     std::vector<QString> runningWindowTitles;  // titles a claim finds held
@@ -77,12 +81,12 @@ public:
 
     // --- desktop::Desktop ---
     int messageBox(const QString& text, int style, const QString& title) override;
-    bool startCommandLine(const QString& line, int showState) override;
-    int shellOpen(const QString& target, const QString& parameters) override;
+    bool startCommandLine(const std::string& line, int showState) override;
+    int shellOpen(const std::string& target, const QString& parameters) override;
     void setClipboardText(const QString& text) override;
     void beep() override;
     QDateTime now() override;
-    QString programFolder() override;
+    std::string programFolder() override;
     desktop::TempFolder tempFolder() override;
     bool claimWindowTitle(const QString& title) override;
     bool trayAvailable() override;
@@ -107,7 +111,7 @@ public:
     QString fileName;
     int volume = 0;
 
-    void setFileName(const QString& path) override;
+    void setFileName(const std::string& path) override;
     int playState() const override { return state; }
     void stop() override;
     void setVolume(int hundredthsOfDecibel) override;

@@ -29,12 +29,16 @@ public:
     std::string str() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    void write(const std::string& name, const std::string& bytes) const { Write(path_ / name, bytes); }
+    std::string read(const std::string& name) const { return Read(path_ / name); }
+
+    // Any file's bytes, by a path of any bytes.
+    static void Write(const std::filesystem::path& file, const std::string& bytes) {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << bytes;
     }
-    std::string read(const std::string& name) const {
-        std::ifstream in(path_ / name, std::ios::binary);
+    static std::string Read(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
         std::ostringstream s;
         s << in.rdbuf();
         return s.str();
