@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "engine/atomic_file.h"
 #include "tests/support/fifo.h"
@@ -200,6 +201,47 @@ TEST_F(AtomicTextFileTest, ALinkAnotherUserPlantedIsReplacedNotFollowed) {
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(link)));
   EXPECT_EQ(Read(link), "new\r\n");
   EXPECT_EQ(EntryCount(), 1u);
+}
+
+// Another user who can write into the folder swaps a link to one of the user's
+// other files in and out while the user saves again and again. Whatever the
+// name holds at the look decides the save: the link is replaced or the user's
+// own file written, and the file the planted link leads to keeps its bytes.
+TEST_F(AtomicTextFileTest, ALinkSwappedInDuringSavesIsNeverWrittenThrough) {
+  enum class Between { RegularFile, OwnLink };
+  for (const Between between : {Between::RegularFile, Between::OwnLink}) {
+    test_support::TempFolder elsewhere;
+    const fs::path victim = elsewhere.path() / "victim.dat";
+    Write(victim, "victim's year");
+    const fs::path mine = folder / "mine.dat";
+    Write(mine, "mine");
+    const fs::path name = folder / "AzaanTimes.dat";
+    const fs::path staging = folder / "staging";
+
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+      for (unsigned i = 0; !done; ++i) {
+        std::error_code ec;
+        fs::remove(staging, ec);
+        if (i % 2 == 0) {
+          test_support::PlantLink(victim.string(), staging.string());
+        } else if (between == Between::OwnLink) {
+          fs::create_symlink(mine, staging, ec);
+        } else {
+          Write(staging, "in between");
+        }
+        fs::rename(staging, name, ec);
+      }
+    });
+    int calls = 0;
+    for (; calls < 2000 && Read(victim) == "victim's year"; ++calls) {
+      std::string error;
+      WriteTextFileAtomically(name.string(), {"new year"}, error);
+    }
+    done = true;
+    other.join();
+    EXPECT_EQ(Read(victim), "victim's year") << "written through on call " << calls;
+  }
 }
 
 }  // namespace
