@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/regular_file.h"
+#include "engine/save_leftovers.h"
 #include "engine/save_temp_name.h"
 
 namespace engine {
@@ -152,6 +153,7 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     return false;
   }
   name_ = name;
+  RemoveSaveLeftovers(folderFd_, name_);
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempName_ = SaveTempName(name_);
     fd_ = ::openat(folderFd_, tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);

@@ -24,7 +24,8 @@ enum class LinkAtPath { Follow, ReplaceLink };
 // from then on: nothing there or a regular file, and the rename replaces
 // whatever stands at the name by then (a rename never follows a link); a link to
 // be replaced, and the link itself goes; the user's own link to follow, and the
-// name it held in that look is decided the same way.
+// name it held in that look is decided the same way. Temporary files that killed
+// saves of the same target left behind are removed on the way.
 class AtomicTextFile : public LineSink {
  public:
   AtomicTextFile() = default;
