@@ -83,12 +83,13 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
       {"a dangling link", replace([](const std::string& p) { fs::create_symlink("nowhere", p); }), false},
       {"a folder", replace([](const std::string& p) { fs::create_directory(p); }), false},
       {"a FIFO", replace([](const std::string& p) { ::mkfifo(p.c_str(), 0600); }), false},
-      {"no leading dot", rename([](auto& l) { return l.substr(1); }), false},
+      {"no leading dot", rename([](auto& l) { return "_" + l.substr(1); }), false},
       {"another file's name", rename([&](auto& l) { return ".DST.TXT" + l.substr(target.size() + 1); }), false},
       {"seven hex digits", rename([](auto& l) { return l.substr(0, l.size() - 5) + ".tmp"; }), false},
       {"capital hex digits", rename([](auto& l) { return l.substr(0, l.size() - 12) + "ABCDEF01.tmp"; }), false},
       {"a leading zero", rename([&](auto& l) { return l.substr(0, target.size() + 2) + "0" + l.substr(target.size() + 2); }),
        false},
+      {"cut short", rename([](auto& l) { return l.substr(0, l.size() - 6); }), false},
       {"something after", rename([](auto& l) { return l + "~"; }), false},
   };
   for (const Case& c : cases) {
