@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
 namespace announcer {
 namespace {
 
@@ -30,6 +36,50 @@ TEST(SettingsFileTest, WritesTheFileWhole) {
     ASSERT_TRUE(WriteSettingsFile(folder.str(), {"-1", true, 0}));
     EXPECT_EQ(folder.read(SettingsFileName), "-1 \r\n 0 \r\n 2 \r\n");
     EXPECT_FALSE(WriteSettingsFile(folder.file("missing folder"), {"", true, std::nullopt}));
+}
+
+// The process can write only a few bytes more (as on a full disk, or a tick
+// killed half way): the settings already on disk stay whole.
+TEST(SettingsFileTest, AFailedWriteKeepsTheSettingsOnDisk) {
+    test_support::TempFolder folder;
+    const std::string old = " 2 \r\n 1 \r\n 0 \r\n";
+    folder.write(SettingsFileName, old);
+
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{4, limit.rlim_max};
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteSettingsFile(folder.str(), {"-1", true, 0});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(folder.read(SettingsFileName), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // nothing left beside it
+}
+
+// A tick that finds its three lines already on disk leaves the file alone;
+// a change is saved.
+TEST(SettingsFileTest, UnchangedLinesLeaveTheFileAlone) {
+    namespace fs = std::filesystem;
+    test_support::TempFolder folder;
+    const SettingsControls controls{"1", true, 1};
+    ASSERT_TRUE(WriteSettingsFile(folder.str(), controls));
+    const fs::path path = folder.file(SettingsFileName);
+    const auto long_ago = fs::last_write_time(path) - std::chrono::hours(24 * 365);
+    fs::last_write_time(path, long_ago);
+    struct stat before{};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    ASSERT_TRUE(WriteSettingsFile(folder.str(), controls));
+    struct stat after{};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(fs::last_write_time(path), long_ago);
+
+    ASSERT_TRUE(WriteSettingsFile(folder.str(), {"1", false, 1}));
+    EXPECT_EQ(folder.read(SettingsFileName), " 1 \r\n 1 \r\n 1 \r\n");
 }
 
 TEST(SettingsFileTest, ReadRules) {
