@@ -1,11 +1,10 @@
 #include "announcer/core/settings_file.h"
 
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -45,15 +44,8 @@ TEST(SettingsFileTest, AFailedWriteKeepsTheSettingsOnDisk) {
     const std::string old = " 2 \r\n 1 \r\n 0 \r\n";
     folder.write(SettingsFileName, old);
 
-    rlimit limit{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit small{4, limit.rlim_max};
-    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteSettingsFile(folder.str(), {"-1", true, 0});
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    ::signal(SIGXFSZ, oldHandler);
-
+    const bool written =
+        test_support::WithFileSizeLimit(4, [&] { return WriteSettingsFile(folder.str(), {"-1", true, 0}); });
     EXPECT_FALSE(written);
     EXPECT_EQ(folder.read(SettingsFileName), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // nothing left beside it
