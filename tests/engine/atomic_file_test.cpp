@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "engine/atomic_file.h"
 #include "tests/support/fifo.h"
@@ -141,6 +143,37 @@ TEST_F(AtomicTextFileTest, KeepsPermissionsAndFollowsLinks) {
   EXPECT_EQ(Read(real), "new\r\n");
   EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// The user's own link is read as it is written: relative to its own folder,
+// into another folder, or through a second link of the user's.
+TEST_F(AtomicTextFileTest, TheUsersOwnLinkLeadsToItsFile) {
+  fs::create_directory(folder / "sub");
+  const fs::path real = folder / "sub" / "real.dat";
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> links;  // name -> text, made in order
+  } cases[] = {
+      {"absolute", {{"AzaanTimes.dat", real.string()}}},
+      {"into a folder", {{"AzaanTimes.dat", "sub/real.dat"}}},
+      {"within its folder", {{"sub/link", "real.dat"}, {"AzaanTimes.dat", "sub/link"}}},
+      {"up and down", {{"sub/up", "../sub/real.dat"}, {"AzaanTimes.dat", "sub/up"}}},
+  };
+  for (const Case& c : cases) {
+    Write(real, "old");
+    for (const auto& [name, text] : c.links) fs::create_symlink(text, folder / name);
+    std::string error;
+    EXPECT_TRUE(WriteTextFileAtomically((folder / "AzaanTimes.dat").string(), {"new"}, error)) << c.what << error;
+    EXPECT_EQ(Read(real), "new\r\n") << c.what;
+    for (const auto& link : c.links) {
+      EXPECT_TRUE(fs::is_symlink(folder / link.first)) << c.what;
+      fs::remove(folder / link.first);
+    }
+  }
+  fs::create_symlink("AzaanTimes.dat", folder / "AzaanTimes.dat");
+  std::string error;
+  EXPECT_FALSE(WriteTextFileAtomically((folder / "AzaanTimes.dat").string(), {"new"}, error));
+  EXPECT_EQ(error, "Too many levels of symbolic links");
 }
 
 TEST_F(AtomicTextFileTest, LargeFilesAreWrittenWhole) {
