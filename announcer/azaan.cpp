@@ -257,9 +257,7 @@ bool Azaan::Form_Load() {
         return false;
     }
     // 2. The temp folder for the schedules.
-    const desktop::TempFolder temp = desk_.tempFolder();
-    TempPath = temp.path;
-    TempPathRefusal = temp.refusal;
+    findTempFolder();
     // 3. The tray icon; the program goes on without one when it cannot be added.
     desk_.addTrayIcon(TrayIcon, ProductName, [this](desktop::TrayEvent e) { TrayIcon_MouseMove(e); });
     if (!desk_.trayAvailable()) Timer2.stop();  // no tray to come back from: stay in sight
@@ -602,7 +600,17 @@ void Azaan::mnuAbout_Click() {
 void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
 void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
 
+void Azaan::findTempFolder() {
+    const desktop::TempFolder temp = desk_.tempFolder();
+    TempPath = temp.path;
+    TempPathRefusal = temp.refusal;
+}
+
 void Azaan::writeSchedule(announcer::ScheduleKind kind) {
+    // The folder found at start may have gone since (a temp cleaner), and
+    // another user may have made one of that name: judge it again, and make it
+    // again when it is gone, before every report.
+    findTempFolder();
     WriteScheduleReport(desk_, {TimesFilePath(), CityName(), {TempPath, TempPathRefusal}}, kind);
 }
 

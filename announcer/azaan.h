@@ -161,6 +161,8 @@ private:
     void ownFormClosed(QWidget* form);
     // The window has become the program's active window: read the settings.
     void becameActive();
+    // Sets TempPath and TempPathRefusal from the folder as it stands now.
+    void findTempFolder();
     void writeSchedule(announcer::ScheduleKind kind);
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();

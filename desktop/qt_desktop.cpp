@@ -4,6 +4,7 @@
 #include "desktop/private_folder.h"
 #include "desktop/qt_media_player.h"
 #include "desktop/qt_message_box.h"
+#include "desktop/temp_folder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -67,8 +68,7 @@ QDateTime QtDesktop::now() { return QDateTime::currentDateTime(); }
 QString QtDesktop::programFolder() { return QCoreApplication::applicationDirPath(); }
 
 TempFolder QtDesktop::tempFolder() {
-    const PrivateFolder folder = UsersPrivateFolder();
-    return {QFile::decodeName(QByteArray::fromStdString(folder.path)), QString::fromStdString(folder.refusal)};
+    return TempFolderOf(UsersPrivateFolder());
 }
 
 bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title); }

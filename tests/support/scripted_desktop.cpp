@@ -1,5 +1,9 @@
 #include "tests/support/scripted_desktop.h"
 
+#include "desktop/temp_folder.h"
+
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace testing_support {
@@ -42,7 +46,11 @@ void ScriptedDesktop::setClipboardText(const QString& text) { clipboard.push_bac
 void ScriptedDesktop::beep() { ++beeps; }
 QDateTime ScriptedDesktop::now() { return clock; }
 QString ScriptedDesktop::programFolder() { return folder; }
-desktop::TempFolder ScriptedDesktop::tempFolder() { return {temp, tempRefusal}; }
+desktop::TempFolder ScriptedDesktop::tempFolder() {
+    if (ownTempFolder.isEmpty()) return {temp, tempRefusal};
+    return desktop::TempFolderOf(
+        desktop::ChoosePrivateFolder({"", "", QFile::encodeName(ownTempFolder).toStdString(), ::getuid()}));
+}
 
 bool ScriptedDesktop::claimWindowTitle(const QString& title) {
     const bool held = std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) !=

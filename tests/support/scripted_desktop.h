@@ -51,6 +51,10 @@ public:
     QString folder;                // programFolder(); a fresh temporary folder
     QString temp;                  // tempFolder(); a fresh temporary folder with "/"
     QString tempRefusal;           // tempFolder()'s refusal
+    // When set, tempFolder() judges this folder afresh at every call by the
+    // rules for the program's own /tmp folder (made when missing, refused when
+    // it is not the user's alone) in place of answering temp and tempRefusal.
+    QString ownTempFolder;
     std::vector<QString> runningWindowTitles;  // titles a claim finds held
     bool trayPresent = true;
     int playStateWhilePlaying = 3; // play state after a file name is set
