@@ -71,7 +71,9 @@ TempFolder QtDesktop::tempFolder() {
     return TempFolderOf(UsersPrivateFolder());
 }
 
-bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title); }
+bool QtDesktop::claimWindowTitle(const QString& title) {
+    return claims_.claim(title, QFile::encodeName(programFolder()).toStdString());
+}
 
 bool QtDesktop::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
