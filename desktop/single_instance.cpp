@@ -32,7 +32,7 @@ QString programFolderLockName(const std::string& programFolder, const QString& t
     }
     QString folder = QFile::decodeName(QByteArray::fromStdString(programFolder));
     if (!folder.endsWith('/')) folder += '/';
-    return folder + '.' + plain + QStringLiteral(".lock");
+    return folder + '.' + plain + '-' + QString::number(::getuid()) + QStringLiteral(".lock");
 }
 
 InstanceClaims::InstanceClaims() : InstanceClaims(UsersPrivateFolderCandidates()) {}

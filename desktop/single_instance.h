@@ -26,9 +26,11 @@ namespace desktop {
 // "/"): readable, unique per title.
 QString instanceLockName(const std::string& folder, const QString& title);
 
-// The lock file's full path for a title in the program's folder: a plain hidden
-// name made of the title's letters, digits, points and dashes,
-// ".Kelvora-v3.2.lock" for "Kelvora - v3.2".
+// The running user's lock file for a title in the program's folder: a plain
+// hidden name made of the title's letters, digits, points and dashes and the
+// user's number, ".Kelvora-v3.2-1000.lock" for "Kelvora - v3.2" and user 1000.
+// Each user has a name of their own there, so that users sharing one program
+// folder never take each other's lock files for planted ones.
 QString programFolderLockName(const std::string& programFolder, const QString& title);
 
 // The titles this program has claimed; they are released when it ends.

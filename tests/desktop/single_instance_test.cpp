@@ -237,7 +237,8 @@ TEST(SingleInstance, TwoStartsFromOneProgramFolderNeverBothRunWhateverStandsInTm
         EXPECT_EQ(st.st_uid, me);
         EXPECT_EQ(st.st_mode & 07777, 0600u);
     }
-    EXPECT_EQ(desktop::programFolderLockName("/opt/prayer", "Kelvora - v3.2"), "/opt/prayer/.Kelvora-v3.2.lock");
+    EXPECT_EQ(desktop::programFolderLockName("/opt/prayer", "Kelvora - v3.2"),
+              "/opt/prayer/.Kelvora-v3.2-" + QString::number(me) + ".lock");
 }
 
 // Another user who may write into the program folder plants something at the
