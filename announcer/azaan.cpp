@@ -10,6 +10,7 @@
 #include "announcer/elided_label.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
+#include "announcer/resource_init.h"
 #include "announcer/schedule_reports.h"
 #include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
@@ -55,25 +55,13 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     return label;
 }
 
-// The program's icon; a drawn crescent stands in when the pictures are missing.
+// The program's icon, at the sizes it is drawn in.
 QIcon ProgramIcon() {
+    announcer::LoadResources();
     QIcon icon;
-    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"}) {
-        QPixmap picture(QString::fromLatin1(name));
-        if (!picture.isNull()) icon.addPixmap(picture);
-    }
-    if (!icon.isNull()) return icon;
-    QPixmap drawn(32, 32);
-    drawn.fill(Qt::transparent);
-    QPainter p(&drawn);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 128, 0));
-    p.drawEllipse(2, 2, 28, 28);
-    p.setBrush(Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_Clear);
-    p.drawEllipse(10, 0, 26, 26);
-    return QIcon(drawn);
+    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"})
+        icon.addFile(QString::fromLatin1(name));
+    return icon;
 }
 
 // Screen texts come from std::string in UTF-8.

@@ -4,6 +4,7 @@
 
 #include "announcer/elided_label.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -74,6 +75,23 @@ TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     EXPECT_NEAR(w->Line1.Y2, 1020, 1);
     // No file was written at start: the settings come with the first tick.
     EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
+}
+
+// The window's corner and the tray show the program's own picture at every size it comes in.
+TEST_F(StartTest, WindowAndTrayShowTheProgramsPicture) {
+    loadWithFile();
+    for (int size : {16, 32, 64}) {
+        SCOPED_TRACE(size);
+        const QImage picture =
+            QImage(QStringLiteral(SUITE_SOURCE_DIR "/announcer/resources/azaan_%1.png").arg(size))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_EQ(picture.size(), QSize(size, size));
+        const auto shown = [size](const QIcon& icon) {
+            return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        EXPECT_TRUE(shown(w->windowIcon()) == picture) << "the window shows another picture";
+        EXPECT_TRUE(shown(desk.trayIcon) == picture) << "the tray shows another picture";
+    }
 }
 
 TEST_F(StartTest, ReadsTheCalculatorsAbhaFile) {
