@@ -75,6 +75,22 @@ void PlaceLabel(QLabel* label, const QRect& box) {
     label->setGeometry(rect);
 }
 
+// The preview lines its columns up with blanks and tabs, so every character must advance
+// the same width. A monospaced family the programs install is asked for by name: the
+// desktop's own fixed font may be one the toolkit cannot tell is monospaced.
+QFont PreviewFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const char* family : {"DejaVu Sans Mono", "Liberation Mono"}) {
+        if (QFontDatabase::hasFamily(family)) {
+            font = QFont(family);
+            break;
+        }
+    }
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(12);
+    return font;
+}
+
 }  // namespace
 
 Form1::Form1(desktop::Desktop& desk, SinkWrapper wrapSink, QWidget* parent)
@@ -175,8 +191,7 @@ void Form1::buildControls() {
 
     Text2 = new QPlainTextEdit(Frame1);
     Text2->setGeometry(Twips(150, 6120, 4545, 825));
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPixelSize(12);
+    QFont fixed = PreviewFont();
     Text2->setFont(fixed);
     Text2->setTabStopDistance(8 * QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')));
     Text2->setReadOnly(true);

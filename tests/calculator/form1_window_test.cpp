@@ -1,6 +1,10 @@
 #include "tests/calculator/form1_fixture.h"
 
 #include <QMouseEvent>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -51,10 +55,32 @@ TEST_F(Form1Test, PreviewsMakkahOnTheFirstOfJanuary) {
     EXPECT_EQ(form->Label2->text(), "Prayer times in Makkah on January 1 (without DST)");
 }
 
-TEST_F(Form1Test, PreviewColumnsLineUpInAFixedPitchFontWithTabsEveryEightCharacters) {
-    QFontMetricsF metrics(form->Text2->font());
-    EXPECT_TRUE(QFontInfo(form->Text2->font()).fixedPitch());
-    EXPECT_DOUBLE_EQ(form->Text2->tabStopDistance(), 8 * metrics.horizontalAdvance(' '));
+// Where a character of the preview box stands on screen, from the start of its line.
+qreal PreviewX(QPlainTextEdit* box, int line, int column) {
+    const QTextBlock block = box->document()->findBlockByNumber(line);
+    box->document()->documentLayout()->blockBoundingRect(block);  // lays the line out
+    return block.layout()->lineAt(0).cursorToX(column);
+}
+
+// The preview's columns line up: every character it can show advances the same width, the
+// tab stops fall every 8 of them, and so the second column starts at one place on all lines.
+TEST_F(Form1Test, PreviewColumnsLineUpWithTabsEveryEightCharacters) {
+    enterPlace("Makkah", "21.4225", "39.8262", "3");
+    const QFontMetricsF metrics(form->Text2->font());
+    const qreal cell = metrics.horizontalAdvance(' ');
+    for (QChar c : form->Text2->toPlainText() + "0123456789")
+        if (c != '\t' && c != '\n') EXPECT_EQ(metrics.horizontalAdvance(c), cell) << "'" << c.toLatin1() << "'";
+    EXPECT_DOUBLE_EQ(form->Text2->tabStopDistance(), 8 * cell);
+
+    // "Fajr:  5:34 AM  Asr:  3:29 PM" / "Tulu:  6:58 AM\tMaghrib:  5:49 PM" / "Zuhr: 12:24 PM\tIsha:  7:18 PM"
+    ASSERT_EQ(form->Text2Text(), kMakkahJan1);
+    const qreal am = PreviewX(form->Text2, 0, 12);
+    const qreal secondColumn = PreviewX(form->Text2, 0, 16);
+    EXPECT_NEAR(secondColumn - am, 4 * cell, 0.5);
+    for (int line : {1, 2}) {
+        EXPECT_NEAR(PreviewX(form->Text2, line, 12), am, 0.5) << "line " << line;
+        EXPECT_NEAR(PreviewX(form->Text2, line, 15), secondColumn, 0.5) << "line " << line;
+    }
 }
 
 TEST_F(Form1Test, EveryKeystrokeRecomputesByTheLeadingNumber) {
