@@ -271,6 +271,56 @@ TEST_F(Form1Test, EnteringABoxSelectsFromTheCaretToTheEnd) {
     EXPECT_EQ(form->Text1[2]->selectedText(), "517");
 }
 
+// Keys as the user presses them: to whatever has the focus.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Tabbing into a box selects from where its caret was left to the end. Text the program
+// puts into a box leaves its caret at the start, so the whole text is selected.
+TEST_F(Form1Test, TabbingIntoABoxSelectsFromWhereItsCaretWasLeft) {
+    ShowActive(form.get());
+    QLineEdit* latitude = form->Text1[1];
+    latitude->setFocus();
+    const struct {
+        int caret;
+        const char* typed;
+        const char* reads;
+    } cases[] = {{6, "9", "18.2339"}, {3, "5", "18.5"}, {0, "7", "7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        latitude->setCursorPosition(c.caret);  // where the user leaves the caret
+        Press(Qt::Key_Tab);
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_TRUE(latitude->hasFocus());
+        QTest::keyClicks(latitude, c.typed);
+        EXPECT_EQ(latitude->text().toStdString(), c.reads);
+        latitude->setText("18.233");
+    }
+
+    latitude->setCursorPosition(3);
+    Press(Qt::Key_Tab);
+    form->Combo1[0]->setCurrentIndex(75);  // Honolulu, picked while the caret is elsewhere
+    emit form->Combo1[0]->activated(75);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(latitude->hasFocus());
+    EXPECT_EQ(latitude->selectedText().toStdString(), "21.35");
+}
+
+// Coming back to the window is no entering of the box: the user's selection stays.
+TEST_F(Form1Test, ReturningToTheWindowKeepsTheBoxsSelection) {
+    ShowActive(form.get());
+    QLineEdit* latitude = form->Text1[1];
+    latitude->setFocus();
+    latitude->setSelection(3, 2);
+    QWidget other;
+    ShowActive(&other);
+    ASSERT_FALSE(form->isActiveWindow());
+    ShowActive(form.get());
+    ASSERT_TRUE(latitude->hasFocus());
+    EXPECT_EQ(latitude->selectedText().toStdString(), "23");
+}
+
 TEST_F(Form1Test, LayoutCaptionsColoursAndTabOrder) {
     EXPECT_EQ(form->Label1[0]->text(), "City name");
     EXPECT_EQ(form->Label1[9]->text(), "Positive on East, Negative on West (of Greenwich)");
