@@ -15,6 +15,7 @@
 #include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
+#include "window_common/centre_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -254,7 +255,7 @@ bool Azaan::Form_Load() {
     // 4. The title (claimed in step 1).
     setWindowTitle(WindowTitle);
     // 5. 300 twips above the centre of the screen.
-    CentreOnScreen(this, 300);
+    window_common::CentreByOuterFrame(this, Px(300));
     // 6. The play flag follows the box, which still stands at its design state.
     PlayAzaanFlag = Check1->isChecked() ? 1 : 0;
     // 7. Today's record, with its message when the file is missing or damaged.

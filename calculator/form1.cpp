@@ -15,6 +15,7 @@
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
+#include "window_common/centre_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +25,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStyle>
 
 namespace calculator {
@@ -238,11 +238,7 @@ int Form1::chosenAsrFactor() const { return Option1[0]->isChecked() ? 1 : 2; }
 void Form1::Form_Load() {
     GazetteerAddress = "https://www.geonames.org/";
 
-    if (QScreen* screen = this->screen()) {
-        QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2 - TwipsToPixels(300));
-    }
+    window_common::CentreByOuterFrame(this, TwipsToPixels(300));
 
     Text1[4]->setText("AzaanTimes.dat");
     FillCombo();

@@ -3,7 +3,11 @@
 #include "tests/announcer/azaan_fixture.h"
 
 #include "announcer/elided_label.h"
+#include "announcer/frm_splash.h"
+#include "announcer/modify.h"
+#include "tests/support/centred_frame.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +96,29 @@ TEST_F(StartTest, WindowAndTrayShowTheProgramsPicture) {
         EXPECT_TRUE(shown(w->windowIcon()) == picture) << "the window shows another picture";
         EXPECT_TRUE(shown(desk.trayIcon) == picture) << "the tray shows another picture";
     }
+}
+
+// Each window that centres itself stands with its outer frame centred across the screen:
+// the main window 300 twips (20 pixels) above the middle, the editor 500 (33 pixels), the
+// About box on it.
+TEST_F(StartTest, WindowsCentreTheirOuterFrame) {
+    loadWithFile();
+    w->show();
+    QApplication::processEvents();
+    testing_support::ExpectCentredByOuterFrame(*w, 20);
+
+    w->mnuModify_Click();
+    QApplication::processEvents();
+    ASSERT_NE(w->ModifyWindow(), nullptr);
+    testing_support::ExpectCentredByOuterFrame(*w->ModifyWindow(), 33);
+
+    w->mnuAbout_Click();
+    QApplication::processEvents();
+    frmSplash* about = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<frmSplash*>(top)) about = box;
+    ASSERT_NE(about, nullptr);
+    testing_support::ExpectCentredByOuterFrame(*about, 0);
 }
 
 TEST_F(StartTest, ReadsTheCalculatorsAbhaFile) {

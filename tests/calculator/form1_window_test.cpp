@@ -1,6 +1,10 @@
 #include "tests/calculator/form1_fixture.h"
 
+#include "calculator/form2.h"
+#include "tests/support/centred_frame.h"
+
 #include <QMouseEvent>
+#include <QTimer>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -151,6 +155,25 @@ void ShowActive(QWidget* window) {
     window->show();
     window->activateWindow();
     QApplication::processEvents();
+}
+
+// The main window and the world map each stand with their outer frame centred across the
+// screen, 300 twips (20 pixels) above the middle.
+TEST_F(Form1Test, MainWindowAndMapCentreTheirOuterFrame) {
+    ShowActive(form.get());
+    testing_support::ExpectCentredByOuterFrame(*form, 20);
+
+    bool sawMap = false;
+    QTimer::singleShot(0, [&] {
+        auto* map = qobject_cast<Form2*>(QApplication::activeModalWidget());
+        if (!map) return;
+        sawMap = true;
+        QApplication::processEvents();
+        testing_support::ExpectCentredByOuterFrame(*map, 20);
+        map->reject();
+    });
+    QTest::mouseClick(form->Command3, Qt::LeftButton);
+    EXPECT_TRUE(sawMap);
 }
 
 // The wheel passing over the closed list on its way down the window is no pick.
