@@ -10,7 +10,6 @@
 #include "announcer/elided_label.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
-#include "announcer/resource_init.h"
 #include "announcer/schedule_reports.h"
 #include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
@@ -58,7 +57,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
 
 // The program's icon, at the sizes it is drawn in.
 QIcon ProgramIcon() {
-    announcer::LoadResources();
     QIcon icon;
     for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"})
         icon.addFile(QString::fromLatin1(name));

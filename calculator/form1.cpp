@@ -5,7 +5,6 @@
 #include "calculator/output_path.h"
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
-#include "calculator/resource_init.h"
 #include "calculator/twips.h"
 #include "desktop/enter_key.h"
 #include "engine/calculator_file.h"
@@ -168,7 +167,6 @@ void Form1::buildControls() {
 
     Command3 = new PictureButton("World Map", Frame1);
     Command3->setGeometry(Twips(2220, 4450, 1200, 915));
-    LoadResources();
     QIcon windowIcon;
     for (const char* size : {"16", "32", "64"})
         windowIcon.addFile(QString(":/resources/velstra_%1.png").arg(size));

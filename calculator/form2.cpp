@@ -1,6 +1,5 @@
 #include "calculator/form2.h"
 
-#include "calculator/resource_init.h"
 #include "window_common/centre_window.h"
 
 #include <QFontMetrics>
@@ -62,7 +61,6 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
 
 Form2::Form2(desktop::Desktop& desktop, QLineEdit* latitudeBox, QLineEdit* longitudeBox, QWidget* owner)
     : QDialog(owner), desktop_(desktop), latitudeBox_(latitudeBox), longitudeBox_(longitudeBox) {
-    LoadResources();
     map_ = QPixmap(":/resources/worldmap.png");
     setWindowTitle("World Map");
     setModal(true);

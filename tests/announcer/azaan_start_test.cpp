@@ -6,9 +6,9 @@
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
 #include "tests/support/centred_frame.h"
+#include "tests/support/pictures.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -84,17 +84,11 @@ TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
 // The window's corner and the tray show the program's own picture at every size it comes in.
 TEST_F(StartTest, WindowAndTrayShowTheProgramsPicture) {
     loadWithFile();
-    for (int size : {16, 32, 64}) {
+    for (const char* size : {"16", "32", "64"}) {
         SCOPED_TRACE(size);
-        const QImage picture =
-            QImage(QStringLiteral(SUITE_SOURCE_DIR "/announcer/resources/azaan_%1.png").arg(size))
-                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        ASSERT_EQ(picture.size(), QSize(size, size));
-        const auto shown = [size](const QIcon& icon) {
-            return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        };
-        EXPECT_TRUE(shown(w->windowIcon()) == picture) << "the window shows another picture";
-        EXPECT_TRUE(shown(desk.trayIcon) == picture) << "the tray shows another picture";
+        const QImage picture = testing_support::SourcePicture(QStringLiteral("announcer/resources/azaan_%1.png").arg(size));
+        EXPECT_TRUE(testing_support::IconShows(w->windowIcon(), picture)) << "the window shows another picture";
+        EXPECT_TRUE(testing_support::IconShows(desk.trayIcon, picture)) << "the tray shows another picture";
     }
 }
 
