@@ -14,6 +14,7 @@
 #include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
+#include "window_common/centre_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
@@ -55,25 +55,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     return label;
 }
 
-// The program's icon; a drawn crescent stands in when the pictures are missing.
+// The program's icon, at the sizes it is drawn in.
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"}) {
-        QPixmap picture(QString::fromLatin1(name));
-        if (!picture.isNull()) icon.addPixmap(picture);
-    }
-    if (!icon.isNull()) return icon;
-    QPixmap drawn(32, 32);
-    drawn.fill(Qt::transparent);
-    QPainter p(&drawn);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 128, 0));
-    p.drawEllipse(2, 2, 28, 28);
-    p.setBrush(Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_Clear);
-    p.drawEllipse(10, 0, 26, 26);
-    return QIcon(drawn);
+    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"})
+        icon.addFile(QString::fromLatin1(name));
+    return icon;
 }
 
 // Screen texts come from std::string in UTF-8.
@@ -264,7 +251,7 @@ bool Azaan::Form_Load() {
     // 4. The title (claimed in step 1).
     setWindowTitle(WindowTitle);
     // 5. 300 twips above the centre of the screen.
-    CentreOnScreen(this, 300);
+    window_common::CentreByOuterFrame(this, Px(300));
     // 6. The play flag follows the box, which still stands at its design state.
     PlayAzaanFlag = Check1->isChecked() ? 1 : 0;
     // 7. Today's record, with its message when the file is missing or damaged.

@@ -61,9 +61,10 @@ bool ScriptedDesktop::claimWindowTitle(const QString& title) {
 
 bool ScriptedDesktop::trayAvailable() { return trayPresent; }
 
-bool ScriptedDesktop::addTrayIcon(const QIcon&, const QString& tip,
+bool ScriptedDesktop::addTrayIcon(const QIcon& icon, const QString& tip,
                                   std::function<void(desktop::TrayEvent)> onEvent) {
     ++trayAdds;
+    trayIcon = icon;
     trayTip = tip;
     trayShown = trayPresent;
     trayCallback = std::move(onEvent);

@@ -4,6 +4,7 @@
 
 #include "desktop/desktop.h"
 
+#include <QIcon>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -69,6 +70,7 @@ public:
     int trayAdds = 0;
     int trayDeletes = 0;
     QString trayTip;
+    QIcon trayIcon;
     bool trayShown = false;
     std::function<void(desktop::TrayEvent)> trayCallback;
     std::vector<QMenu*> popups;
