@@ -15,6 +15,7 @@
 #include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
+#include "window_common/centre_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
@@ -56,25 +56,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     return label;
 }
 
-// The program's icon; a drawn crescent stands in when the pictures are missing.
+// The program's icon, at the sizes it is drawn in.
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"}) {
-        QPixmap picture(QString::fromLatin1(name));
-        if (!picture.isNull()) icon.addPixmap(picture);
-    }
-    if (!icon.isNull()) return icon;
-    QPixmap drawn(32, 32);
-    drawn.fill(Qt::transparent);
-    QPainter p(&drawn);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 128, 0));
-    p.drawEllipse(2, 2, 28, 28);
-    p.setBrush(Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_Clear);
-    p.drawEllipse(10, 0, 26, 26);
-    return QIcon(drawn);
+    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"})
+        icon.addFile(QString::fromLatin1(name));
+    return icon;
 }
 
 // Screen texts come from std::string in UTF-8.
@@ -257,16 +244,14 @@ bool Azaan::Form_Load() {
         return false;
     }
     // 2. The temp folder for the schedules.
-    const desktop::TempFolder temp = desk_.tempFolder();
-    TempPath = temp.path;
-    TempPathRefusal = temp.refusal;
+    findTempFolder();
     // 3. The tray icon; the program goes on without one when it cannot be added.
     desk_.addTrayIcon(TrayIcon, ProductName, [this](desktop::TrayEvent e) { TrayIcon_MouseMove(e); });
     if (!desk_.trayAvailable()) Timer2.stop();  // no tray to come back from: stay in sight
     // 4. The title (claimed in step 1).
     setWindowTitle(WindowTitle);
     // 5. 300 twips above the centre of the screen.
-    CentreOnScreen(this, 300);
+    window_common::CentreByOuterFrame(this, Px(300));
     // 6. The play flag follows the box, which still stands at its design state.
     PlayAzaanFlag = Check1->isChecked() ? 1 : 0;
     // 7. Today's record, with its message when the file is missing or damaged.
@@ -609,7 +594,17 @@ void Azaan::mnuAbout_Click() {
 void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
 void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
 
+void Azaan::findTempFolder() {
+    const desktop::TempFolder temp = desk_.tempFolder();
+    TempPath = temp.path;
+    TempPathRefusal = temp.refusal;
+}
+
 void Azaan::writeSchedule(announcer::ScheduleKind kind) {
+    // The folder found at start may have gone since (a temp cleaner), and
+    // another user may have made one of that name: judge it again, and make it
+    // again when it is gone, before every report.
+    findTempFolder();
     WriteScheduleReport(desk_, {TimesFilePath(), Record.cityName, {TempPath, TempPathRefusal}}, kind);
 }
 

@@ -162,6 +162,8 @@ private:
     void ownFormClosed(QWidget* form);
     // The window has become the program's active window: read the settings.
     void becameActive();
+    // Sets TempPath and TempPathRefusal from the folder as it stands now.
+    void findTempFolder();
     void writeSchedule(announcer::ScheduleKind kind);
     // Starts a recording of the program folder ("fajr.mp3", "other.mp3").
     void playRecording(const std::string& name);

@@ -1,6 +1,7 @@
 #include "announcer/frm_splash.h"
 
 #include "announcer/window_layout.h"
+#include "window_common/centre_window.h"
 
 #include <QEvent>
 #include <QFont>
@@ -47,7 +48,7 @@ frmSplash::frmSplash(desktop::Desktop& desk, QWidget* parent) : QDialog(parent),
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
-    CentreOnScreen(this, 0);
+    window_common::CentreByOuterFrame(this, 0);
 }
 
 bool frmSplash::event(QEvent* e) {

@@ -9,6 +9,7 @@
 #include "engine/leading_number.h"
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
+#include "window_common/centre_window.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -161,7 +162,7 @@ void Modify::keyPressEvent(QKeyEvent* e) {
 // ---------------------------------------------------------------- opening and loading
 
 void Modify::Form_Load() {
-    CentreOnScreen(this, 500);
+    window_common::CentreByOuterFrame(this, Px(500));
     Combo1->setCurrentIndex(static_cast<int>(announcer::PeriodKind::Monthly));
     Combo1_Click();
 }

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <QColor>
-#include <QGuiApplication>
 #include <QPalette>
 #include <QRect>
-#include <QScreen>
 #include <QWidget>
 
 inline int Px(int twips) { return twips / 15; }
@@ -19,12 +17,4 @@ inline void SetTextColour(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, colour);
     w->setPalette(p);
-}
-
-// Centres a window across its screen, raised by twipsAbove above the middle.
-inline void CentreOnScreen(QWidget* w, int twipsAbove) {
-    QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    if (!s) return;
-    const QRect area = s->geometry();
-    w->move(area.x() + (area.width() - w->width()) / 2, area.y() + (area.height() - w->height()) / 2 - Px(twipsAbove));
 }

@@ -1,9 +1,13 @@
 #include "calculator/event_widgets.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
+#include <utility>
 
 namespace calculator {
 
@@ -18,9 +22,36 @@ void EventLabel::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
 }
 
+namespace {
+
+// The window coming back to the front, or a menu closing, returns the focus to the box
+// the user was in; it does not enter the box anew.
+bool EntersTheBox(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+FocusLineEdit::FocusLineEdit(QWidget* parent) : QLineEdit(parent) {
+    // The toolkit reports the user's edit just before the change itself.
+    connect(this, &QLineEdit::textEdited, this, [this] { userEdit_ = true; });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (std::exchange(userEdit_, false)) return;
+        caretLeftAt_ = 0;
+        setCursorPosition(0);
+    });
+}
+
 void FocusLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    if (!EntersTheBox(event->reason())) return;
+    setCursorPosition(std::min(caretLeftAt_, static_cast<int>(text().size())));
     emit gotFocus();
+}
+
+void FocusLineEdit::focusOutEvent(QFocusEvent* event) {
+    caretLeftAt_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    QLineEdit::focusOutEvent(event);
 }
 
 PickList::PickList(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }

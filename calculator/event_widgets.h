@@ -22,15 +22,23 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
-// A text box that reports getting the focus, after its own focus handling is done.
+// A text box that reports being entered (by Tab, a click or code; not the window coming
+// back to the front), after its own focus handling is done. Like the program's boxes, it
+// keeps where its caret was left while it has no focus, and text put into it by the
+// program sets that place to the start: entering the box puts the caret back there, in
+// place of the toolkit's select-all on Tab.
 class FocusLineEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit FocusLineEdit(QWidget* parent = nullptr);
 signals:
     void gotFocus();
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+private:
+    int caretLeftAt_ = 0;
+    bool userEdit_ = false;
 };
 
 // The place list. The wheel turns it only while it has the focus, and does not give it the

@@ -5,7 +5,6 @@
 #include "calculator/output_path.h"
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
-#include "calculator/resource_init.h"
 #include "calculator/twips.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
@@ -16,6 +15,7 @@
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
+#include "window_common/centre_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,7 +25,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStyle>
 
 namespace calculator {
@@ -75,6 +74,22 @@ void PlaceLabel(QLabel* label, const QRect& box) {
         rect.setHeight(std::max(box.height(), metrics.height()));
     }
     label->setGeometry(rect);
+}
+
+// The preview lines its columns up with blanks and tabs, so every character must advance
+// the same width. A monospaced family the programs install is asked for by name: the
+// desktop's own fixed font may be one the toolkit cannot tell is monospaced.
+QFont PreviewFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const char* family : {"DejaVu Sans Mono", "Liberation Mono"}) {
+        if (QFontDatabase::hasFamily(family)) {
+            font = QFont(family);
+            break;
+        }
+    }
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(12);
+    return font;
 }
 
 }  // namespace
@@ -154,7 +169,6 @@ void Form1::buildControls() {
 
     Command3 = new PictureButton("World Map", Frame1);
     Command3->setGeometry(Twips(2220, 4450, 1200, 915));
-    LoadResources();
     QIcon windowIcon;
     for (const char* size : {"16", "32", "64"})
         windowIcon.addFile(QString(":/resources/velstra_%1.png").arg(size));
@@ -177,8 +191,7 @@ void Form1::buildControls() {
 
     Text2 = new QPlainTextEdit(Frame1);
     Text2->setGeometry(Twips(150, 6120, 4545, 825));
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPixelSize(12);
+    QFont fixed = PreviewFont();
     Text2->setFont(fixed);
     Text2->setTabStopDistance(8 * QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')));
     Text2->setReadOnly(true);
@@ -225,11 +238,7 @@ int Form1::chosenAsrFactor() const { return Option1[0]->isChecked() ? 1 : 2; }
 void Form1::Form_Load() {
     GazetteerAddress = "https://www.geonames.org/";
 
-    if (QScreen* screen = this->screen()) {
-        QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2 - TwipsToPixels(300));
-    }
+    window_common::CentreByOuterFrame(this, TwipsToPixels(300));
 
     Text1[4]->setText("AzaanTimes.dat");
     FillCombo();

@@ -1,14 +1,12 @@
 #include "calculator/form2.h"
 
-#include "calculator/resource_init.h"
+#include "window_common/centre_window.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace calculator {
 
@@ -63,7 +61,6 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
 
 Form2::Form2(desktop::Desktop& desktop, QLineEdit* latitudeBox, QLineEdit* longitudeBox, QWidget* owner)
     : QDialog(owner), desktop_(desktop), latitudeBox_(latitudeBox), longitudeBox_(longitudeBox) {
-    LoadResources();
     map_ = QPixmap(":/resources/worldmap.png");
     setWindowTitle("World Map");
     setModal(true);
@@ -128,12 +125,7 @@ void Form2::buildControls() {
 
 void Form2::Form_Load() {
     // Centred across, and 300 twips above the middle.
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.left() + (area.width() - outer.width()) / 2,
-         area.top() + (area.height() - outer.height()) / 2 - 300 / TwipsPerPixel);
+    window_common::CentreByOuterFrame(this, TwipsToPixels(300));
 }
 
 float Form2::OuterWidthTwips() const { return static_cast<float>(frameGeometry().width() * TwipsPerPixel); }

@@ -6,6 +6,7 @@
 #include "desktop/qt_media_player.h"
 #include "desktop/qt_message_box.h"
 #include "desktop/start_detached.h"
+#include "desktop/temp_folder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -86,11 +87,12 @@ std::string QtDesktop::programFolder() {
 }
 
 TempFolder QtDesktop::tempFolder() {
-    const PrivateFolder folder = UsersPrivateFolder();
-    return {PathText(folder.path), QString::fromStdString(folder.refusal)};
+    return TempFolderOf(UsersPrivateFolder());
 }
 
-bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title); }
+bool QtDesktop::claimWindowTitle(const QString& title) {
+    return claims_.claim(title, programFolder());
+}
 
 bool QtDesktop::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 

@@ -1,12 +1,11 @@
 #include "desktop/single_instance.h"
 
+#include "desktop/lock_file.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <tuple>
@@ -24,6 +23,18 @@ QString instanceLockName(const std::string& folder, const QString& title) {
            QStringLiteral("suite-%1-%2.lock").arg(readable, QString::fromLatin1(hash));
 }
 
+QString programFolderLockName(const std::string& programFolder, const QString& title) {
+    QString plain;
+    for (QChar c : title.left(60)) {
+        const bool kept = c.unicode() < 128 && (c.isLetterOrNumber() || c == '.' || c == '-');
+        if (kept) plain += c;
+        else if (!c.isSpace()) plain += QChar('_');
+    }
+    QString folder = QFile::decodeName(QByteArray::fromStdString(programFolder));
+    if (!folder.endsWith('/')) folder += '/';
+    return folder + '.' + plain + '-' + QString::number(::getuid()) + QStringLiteral(".lock");
+}
+
 InstanceClaims::InstanceClaims() : InstanceClaims(UsersPrivateFolderCandidates()) {}
 
 InstanceClaims::InstanceClaims(PrivateFolderCandidates where) : where_(std::move(where)) {}
@@ -36,29 +47,29 @@ InstanceClaims::~InstanceClaims() {
     }
 }
 
-bool InstanceClaims::claim(const QString& title) {
+bool InstanceClaims::claim(const QString& title, const std::string& programFolder) {
     if (held_.count(title)) return true;
-    // Every start takes its locks in one order, the folders' own, whatever its
-    // environment: of two starts, the one holding their first common lock
-    // never fails on a later one, so exactly one of them wins.
+    // Every start takes its locks in one order, whatever its environment: the
+    // program folder's, then the private folders' in the folders' own order. Of
+    // two starts, the one holding their first common lock never fails on a
+    // later one, so exactly one of them wins.
     std::vector<UsableFolder> folders = UsablePrivateFolders(where_);
     std::sort(folders.begin(), folders.end(), [](const UsableFolder& a, const UsableFolder& b) {
         return std::tie(a.device, a.inode) < std::tie(b.device, b.inode);
     });
+    std::vector<QString> lockFiles;
+    if (!programFolder.empty()) lockFiles.push_back(programFolderLockName(programFolder, title));
+    for (const UsableFolder& folder : folders) lockFiles.push_back(instanceLockName(folder.path, title));
+
     std::vector<int> locked;
-    for (const UsableFolder& folder : folders) {
-        const QString name = instanceLockName(folder.path, title);
-        const int fd = ::open(QFile::encodeName(name).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0) continue;
+    for (const QString& name : lockFiles) {
         // Never waits: a lock held elsewhere means that program runs.
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool heldElsewhere = errno == EWOULDBLOCK;
-            ::close(fd);
-            if (!heldElsewhere) continue;
+        const LockAttempt attempt = TakeLockFile(QFile::encodeName(name).toStdString());
+        if (attempt.outcome == LockOutcome::Taken) locked.push_back(attempt.fd);
+        if (attempt.outcome == LockOutcome::HeldElsewhere) {
             for (int taken : locked) ::close(taken);  // let go of those taken so far
             return false;
         }
-        locked.push_back(fd);
     }
     held_.emplace(title, std::move(locked));
     return true;

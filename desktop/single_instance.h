@@ -1,12 +1,15 @@
 // Single instance by window title. The program that takes the locks on the
 // title's lock files first holds the title for as long as it runs; the system
-// lets go of them when the program ends, even by a crash. There is one lock file
+// lets go of them when the program ends, even by a crash.
+//
+// One lock file lies beside the program's own files, in its folder: two starts
+// of one copy of the program always meet there, whatever their environment and
+// whatever stands in /tmp, and no other user can open that file. One more lies
 // in every usable private folder of the user (the session's, the system's
-// /run/user/<uid>, the program's own), so that starts with different
-// environments still meet in a common folder and a squatter on one of them
-// cannot break the rule; no other user can take a name there first. With no
-// usable folder at all there is nothing to hold the title by, and the program
-// starts all the same.
+// /run/user/<uid>, the program's own in /tmp), so that copies in other folders
+// meet too; no other user can take a name there first. Where no lock file can
+// be had at all (a read-only program folder and no usable private folder) there
+// is nothing to hold the title by, and the program starts all the same.
 #pragma once
 
 #include "desktop/private_folder.h"
@@ -14,13 +17,21 @@
 #include <QString>
 
 #include <map>
+#include <string>
 #include <vector>
 
 namespace desktop {
 
-// The lock file's full path for a title in folder (with its trailing "/"):
-// readable, unique per title.
+// The lock file's full path for a title in a private folder (with its trailing
+// "/"): readable, unique per title.
 QString instanceLockName(const std::string& folder, const QString& title);
+
+// The running user's lock file for a title in the program's folder: a plain
+// hidden name made of the title's letters, digits, points and dashes and the
+// user's number, ".Kelvora-v3.2-1000.lock" for "Kelvora - v3.2" and user 1000.
+// Each user has a name of their own there, so that users sharing one program
+// folder never take each other's lock files for planted ones.
+QString programFolderLockName(const std::string& programFolder, const QString& title);
 
 // The titles this program has claimed; they are released when it ends.
 class InstanceClaims {
@@ -33,11 +44,14 @@ public:
 
     // Takes the title unless a running program holds it: the test and the
     // claim are one step, so of two simultaneous claims exactly one wins. The
-    // claim wins only when it holds the lock in every usable folder, and lets
-    // go of those it took when one is held elsewhere. A lock file left behind
-    // by a crashed holder is free again. False only when a running program
-    // holds the title; a folder where no lock file can be made is passed over.
-    bool claim(const QString& title);
+    // claim wins only when it holds the lock in the program's folder and in
+    // every usable private folder; refused, it lets go at once of those it
+    // took, so that a later start is judged by the running program alone. A
+    // lock file left behind by a crashed holder is free again. False only when
+    // a running program holds the title; a folder where no lock file can be
+    // had is passed over. programFolder is the running program's folder ("":
+    // none).
+    bool claim(const QString& title, const std::string& programFolder);
 
 private:
     PrivateFolderCandidates where_;

@@ -1,49 +1,95 @@
 #include "engine/atomic_file.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
-#include <filesystem>
-#include <random>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "engine/regular_file.h"
-#include "engine/text_routines.h"
+#include "engine/save_leftovers.h"
+#include "engine/save_temp_name.h"
 
 namespace engine {
 namespace {
 
 constexpr std::size_t kFlushAt = 1 << 16;
+// As many links in a row as the system itself follows.
+constexpr int kLinkHops = 40;
 
 std::string Reason(int err) { return std::strerror(err); }
 
-// A symbolic link is followed, so that the file it names is the one replaced.
-std::string ResolveTarget(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_symlink(path, ec)) {
-    const auto resolved = std::filesystem::weakly_canonical(path, ec);
-    if (!ec) return resolved.string();
-  }
-  return path;
-}
-
-std::string FolderOf(const std::string& path) {
+// "folder/" and "name" of a path; the folder is empty for a bare name.
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
   const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return "";
-  return path.substr(0, slash + 1);
+  if (slash == std::string::npos) return {"", path};
+  return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
-std::string UniqueSuffix() {
-  static std::atomic<unsigned> counter{0};
-  static std::mt19937 random{std::random_device{}()};
-  char buf[48];
-  std::snprintf(buf, sizeof buf, ".%ld.%u.%08x.tmp", static_cast<long>(::getpid()), counter++,
-                static_cast<unsigned>(random()));
-  return buf;
+bool InOurGroups(gid_t gid) {
+  if (gid == ::getegid()) return true;
+  const int count = ::getgroups(0, nullptr);
+  if (count <= 0) return false;
+  std::vector<gid_t> groups(static_cast<std::size_t>(count));
+  const int got = ::getgroups(count, groups.data());
+  return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
+}
+
+// The rename would replace a read-only file as easily as any other; a file the
+// user protected stays as it is (root passes every check, so the mode bits count too).
+bool MayReplace(const struct stat& st) {
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  const uid_t uid = ::geteuid();
+  if (uid == 0) return true;
+  if (st.st_uid == uid) return (st.st_mode & S_IWUSR) != 0;
+  if (InOurGroups(st.st_gid)) return (st.st_mode & S_IWGRP) != 0;
+  return (st.st_mode & S_IWOTH) != 0;
+}
+
+// The one look at a name: a handle on whatever stands there, a link itself
+// included, so that what is decided from it is read from that very entry.
+struct Look {
+  int fd = -1;
+  int err = 0;
+  struct stat st{};
+  ~Look() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+void LookAt(int folderFd, const std::string& name, Look& look) {
+  look.fd = ::openat(folderFd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+  if (look.fd < 0 || ::fstat(look.fd, &look.st) != 0) look.err = errno;
+}
+
+// The text of the link the look holds.
+bool LinkText(const Look& look, std::string& text, int& err) {
+  char buf[PATH_MAX];
+  const ssize_t n = ::readlinkat(look.fd, "", buf, sizeof buf);
+  if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf) {
+    err = n < 0 ? errno : ENAMETOOLONG;
+    return false;
+  }
+  text.assign(buf, static_cast<std::size_t>(n));
+  return true;
+}
+
+// Moves folderFd to the folder part of path (relative to it), leaving the name.
+bool EnterFolder(int& folderFd, const std::string& folder, int& err) {
+  if (folder.empty()) return true;
+  const int next = ::openat(folderFd, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (next < 0) {
+    err = errno;
+    return false;
+  }
+  ::close(folderFd);
+  folderFd = next;
+  return true;
 }
 
 }  // namespace
@@ -59,41 +105,74 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     error = Reason(ENOENT);
     return false;
   }
-  // Only the user's own link is followed; another user's is replaced itself.
-  const bool follow = links == LinkAtPath::Follow && !IsPlantedLink(path);
-  target_ = follow ? ResolveTarget(path) : path;
+  auto [folder, name] = SplitPath(path);  // name: the one to look at next
+  folderFd_ = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  int err = folderFd_ < 0 ? errno : 0;
+  bool exists = false;
   struct stat existing{};
-  const bool exists = (follow ? ::stat(target_.c_str(), &existing) : ::lstat(target_.c_str(), &existing)) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) {
-    error = Reason(EISDIR);
+  for (int hops = 0; err == 0; ++hops) {
+    if (name.empty() || name == "." || name == "..") {
+      err = EISDIR;
+      break;
+    }
+    Look look;
+    LookAt(folderFd_, name, look);
+    if (look.err == ENOENT) break;
+    if (look.err != 0) {
+      err = look.err;
+      break;
+    }
+    if (S_ISLNK(look.st.st_mode)) {
+      // Another user's link, or one to be replaced: the rename replaces it.
+      if (links != LinkAtPath::Follow || look.st.st_uid != ::getuid()) break;
+      std::string text;
+      if (hops == kLinkHops) err = ELOOP;
+      if (err == 0 && LinkText(look, text, err)) {
+        auto [linkFolder, linkName] = SplitPath(text);
+        name = std::move(linkName);
+        EnterFolder(folderFd_, linkFolder, err);
+      }
+      continue;
+    }
+    if (S_ISDIR(look.st.st_mode)) {
+      err = EISDIR;
+    } else if (!S_ISREG(look.st.st_mode)) {
+      error = NotARegularFile;
+      closeFolder();
+      return false;
+    } else if (!MayReplace(look.st)) {
+      err = EACCES;
+    }
+    exists = true;
+    existing = look.st;
+    break;
+  }
+  if (err != 0) {
+    error = Reason(err);
+    closeFolder();
     return false;
   }
-  // A link left standing is replaced by the rename, its target untouched.
-  const bool linkReplaced = exists && S_ISLNK(existing.st_mode);
-  if (exists && !linkReplaced && !S_ISREG(existing.st_mode)) {
-    error = NotARegularFile;
-    return false;
-  }
-  // The rename would replace a read-only file as easily as any other; a file the
-  // user protected stays as it is (root passes access(), so the mode bits count too).
-  if (exists && !linkReplaced && ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
-    error = Reason(EACCES);
-    return false;
-  }
-  const std::string folder = FolderOf(target_);
+  name_ = name;
+  RemoveSaveLeftovers(folderFd_, name_);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath_ = folder + "." + FileNamePart(target_, '/') + UniqueSuffix();
-    fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    tempName_ = SaveTempName(name_);
+    fd_ = ::openat(folderFd_, tempName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd_ >= 0 || errno != EEXIST) break;
   }
   if (fd_ < 0) {
     error = Reason(errno);
-    tempPath_.clear();
+    tempName_.clear();
+    closeFolder();
     return false;
   }
   // The replacement keeps the permissions the user gave the old file.
-  if (exists && !linkReplaced) (void)::fchmod(fd_, existing.st_mode & 07777);
+  if (exists) (void)::fchmod(fd_, existing.st_mode & 07777);
   return true;
+}
+
+void AtomicTextFile::closeFolder() {
+  if (folderFd_ >= 0) ::close(folderFd_);
+  folderFd_ = -1;
 }
 
 bool AtomicTextFile::flushBuffer() {
@@ -127,18 +206,14 @@ bool AtomicTextFile::commit(std::string& error) {
     ok = false;
   }
   fd_ = -1;
-  if (ok && std::rename(tempPath_.c_str(), target_.c_str()) != 0) {
+  if (ok && ::renameat(folderFd_, tempName_.c_str(), folderFd_, name_.c_str()) != 0) {
     failedErrno_ = errno;
     ok = false;
   }
-  if (!ok) {
-    error = Reason(failedErrno_);
-    ::unlink(tempPath_.c_str());
-    tempPath_.clear();
-    return false;
-  }
-  tempPath_.clear();
-  return true;
+  if (ok) tempName_.clear();
+  else error = Reason(failedErrno_);
+  abort();  // removes the temporary file when it was not renamed
+  return ok;
 }
 
 void AtomicTextFile::abort() {
@@ -146,10 +221,11 @@ void AtomicTextFile::abort() {
     ::close(fd_);
     fd_ = -1;
   }
-  if (!tempPath_.empty()) {
-    ::unlink(tempPath_.c_str());
-    tempPath_.clear();
+  if (!tempName_.empty()) {
+    ::unlinkat(folderFd_, tempName_.c_str(), 0);
+    tempName_.clear();
   }
+  closeFolder();
   buffer_.clear();
 }
 

@@ -19,6 +19,13 @@ enum class LinkAtPath { Follow, ReplaceLink };
 // commit. Error texts are plain English and give the reason
 // ("No such file or directory", "Is a directory", "Not a regular file"). Only a
 // regular file is ever replaced: a FIFO or device at the path is refused.
+//
+// One look at the name decides where the save goes, and the folder is held
+// from then on: nothing there or a regular file, and the rename replaces
+// whatever stands at the name by then (a rename never follows a link); a link to
+// be replaced, and the link itself goes; the user's own link to follow, and the
+// name it held in that look is decided the same way. Temporary files that killed
+// saves of the same target left behind are removed on the way.
 class AtomicTextFile : public LineSink {
  public:
   AtomicTextFile() = default;
@@ -37,10 +44,12 @@ class AtomicTextFile : public LineSink {
 
  private:
   bool flushBuffer();
+  void closeFolder();
 
   int fd_ = -1;
-  std::string target_;
-  std::string tempPath_;
+  int folderFd_ = -1;  // the target's folder, as found by the look
+  std::string name_;   // the target's name in it
+  std::string tempName_;
   std::string buffer_;
   int failedErrno_ = 0;
 };

@@ -38,19 +38,18 @@ bool IsPlantedLink(const std::string& path) {
 
 namespace {
 
-// Through the user's own link; the file is cut short only once the link is
-// known to be still the user's and to lead to the file opened.
+// Through the user's own link, kept only once the link is known to be still
+// the user's and to lead to the file opened.
 int OpenThroughOwnLink(const std::string& path, int flags) {
-  const int fd = OpenRegularFile(path, flags & ~O_TRUNC);
+  const int fd = OpenRegularFile(path, flags);
   if (fd < 0) return -1;
   struct stat link{}, named{}, opened{};
   const bool same = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid == ::getuid() &&
                     ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
                     named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
-  if (!same || ((flags & O_TRUNC) != 0 && ::ftruncate(fd, 0) != 0)) {
-    const int err = same ? errno : EAGAIN;
+  if (!same) {
     ::close(fd);
-    errno = err;
+    errno = EAGAIN;
     return -1;
   }
   return fd;
@@ -82,8 +81,8 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
   return true;
 }
 
-bool WriteRegularFile(const std::string& path, const std::string& bytes, bool append) {
-  const int fd = OpenToWrite(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC));
+bool AppendToRegularFile(const std::string& path, const std::string& bytes) {
+  const int fd = OpenToWrite(path, O_WRONLY | O_CREAT | O_APPEND);
   if (fd < 0) return false;
   int err = 0;
   const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);

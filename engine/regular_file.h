@@ -22,10 +22,11 @@ bool IsPlantedLink(const std::string& path);
 // Writes all of data to fd, going on after interruptions; false with err set otherwise.
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
 
-// Writes bytes into path as a regular file: appended, or as its whole new content.
-// A FIFO, device or anything else that is no regular file is refused. The user's
-// own link is followed; a planted link is removed and a new file made in its place.
-bool WriteRegularFile(const std::string& path, const std::string& bytes, bool append);
+// Appends bytes to path as a regular file, made when missing (whole files are
+// saved by atomic_file instead). A FIFO, device or anything else that is no
+// regular file is refused. The user's own link is followed; a planted link is
+// removed and a new file made in its place.
+bool AppendToRegularFile(const std::string& path, const std::string& bytes);
 
 // The reason text for a target that is no regular file.
 inline constexpr const char* NotARegularFile = "Not a regular file";

@@ -2,10 +2,10 @@
 
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/format_fixed_down.h"
+#include "engine/atomic_file.h"
 #include "engine/clock_text.h"
 #include "engine/regular_file.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace announcer {
@@ -20,12 +20,6 @@ std::string TwoDigits(int v) {
 }
 
 std::string Field(double minutes) { return FormatFixedDown(minutes, 5, 2); }
-
-bool WriteLines(const std::filesystem::path& path, bool append, std::initializer_list<std::string> lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    return engine::WriteRegularFile(path.string(), bytes, append);
-}
 
 }  // namespace
 
@@ -56,24 +50,21 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
 bool LogBookNeedsHeader(const std::string& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    return ec || size > LogBookLimit;
+    // An empty one is new too: a full disk at its first call, or emptied by the user.
+    return ec || size == 0 || size > LogBookLimit;
 }
 
 bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
                      const std::string& line) {
-    const std::filesystem::path path = std::filesystem::path(folder) / LogBookName;
+    const std::string path = (std::filesystem::path(folder) / LogBookName).string();
     // Another user's link is no log book of ours: it is replaced by a new one.
-    const bool planted = engine::IsPlantedLink(path.string());
-    // Anything else but a regular file under the name is left alone, never replaced.
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!planted && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-    if (planted || LogBookNeedsHeader(path.string())) {
-        std::filesystem::remove(path, ec);  // a failing delete is passed over
-        const auto header = LogHeader(today, nowSecondsOfDay);
-        WriteLines(path, false, {header[0], header[1]});
-    }
-    return WriteLines(path, true, {line});
+    if (!engine::IsPlantedLink(path) && !LogBookNeedsHeader(path))
+        return engine::AppendToRegularFile(path, line + "\r\n");
+    // Begun again whole, header and line, so that a kill leaves the old book or
+    // the new one; a FIFO, device or folder under the name is left alone.
+    const auto header = LogHeader(today, nowSecondsOfDay);
+    std::string error;
+    return engine::WriteTextFileAtomically(path, {header[0], header[1], line}, error);
 }
 
 }  // namespace announcer

@@ -1,5 +1,6 @@
 #include "announcer/core/settings_file.h"
 
+#include "engine/atomic_file.h"
 #include "engine/file_bytes.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
@@ -45,19 +46,31 @@ std::vector<std::string> FirstLines(const std::string& bytes, std::size_t count)
 
 }  // namespace
 
-std::string SettingsFileBytes(const SettingsControls& controls) {
+std::vector<std::string> SettingsFileLines(const SettingsControls& controls) {
     double hours = engine::LeadingNumber(controls.hoursText);
     if (!std::isfinite(hours)) hours = 0;  // an overflowing entry is no number of hours
-    std::string bytes = engine::PrintForm(hours) + " \r\n";
-    bytes += engine::PrintForm(controls.playTicked ? 0 : 1) + " \r\n";
+    std::string volume;
     if (controls.volumeIndex && *controls.volumeIndex >= 0 && *controls.volumeIndex <= 2)
-        bytes += engine::PrintForm(2 - *controls.volumeIndex) + " ";
-    bytes += "\r\n";
+        volume = engine::PrintForm(2 - *controls.volumeIndex) + " ";
+    return {engine::PrintForm(hours) + " ", engine::PrintForm(controls.playTicked ? 0 : 1) + " ", volume};
+}
+
+std::string SettingsFileBytes(const SettingsControls& controls) {
+    std::string bytes;
+    for (const std::string& line : SettingsFileLines(controls)) bytes += line + "\r\n";
     return bytes;
 }
 
 bool WriteSettingsFile(const std::string& folder, const SettingsControls& controls) {
-    return engine::WriteRegularFile(SettingsPath(folder).string(), SettingsFileBytes(controls), false);
+    const std::string path = SettingsPath(folder).string();
+    // Lines already on disk stay as they are: no save every minute for nothing.
+    // Another user's link is no file of ours, whatever it leads to: it is replaced.
+    if (!engine::IsPlantedLink(path)) {
+        const engine::FileBytes onDisk = engine::ReadFileBytes(path, SettingsFileByteLimit);
+        if (onDisk.status == engine::FileRead::Read && onDisk.bytes == SettingsFileBytes(controls)) return true;
+    }
+    std::string error;
+    return engine::WriteTextFileAtomically(path, SettingsFileLines(controls), error);
 }
 
 SettingsReading ParseSettingsFile(const std::string& bytes) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace announcer {
 
@@ -19,12 +20,15 @@ struct SettingsControls {
     std::optional<int> volumeIndex;   // the selected Option1 element 0..2, none when none is
 };
 
-// The file's bytes: the hours (leading-number rule) in print form + " ",
+// The three lines (no line ends) and the file's bytes: the hours (leading-number rule) in print form + " ",
 // play code (0 ticked, 1 unticked) + " ", volume code 2 - index + " " or an
 // empty line. Hours 0, ticked, Medium: " 0 \r\n 0 \r\n 1 \r\n".
+std::vector<std::string> SettingsFileLines(const SettingsControls& controls);
 std::string SettingsFileBytes(const SettingsControls& controls);
 
-// Writes (creates or overwrites) folder/DST.TXT; false when it cannot.
+// Saves folder/DST.TXT whole (beside it, then renamed, so a failure or a kill
+// leaves the old settings), unless it already holds these bytes; the user's own
+// link is followed, another user's replaced. False when it cannot be saved.
 bool WriteSettingsFile(const std::string& folder, const SettingsControls& controls);
 
 // What a reading sets. A value without content leaves its control as it is.

@@ -3,7 +3,12 @@
 #include "tests/announcer/azaan_fixture.h"
 
 #include "announcer/elided_label.h"
+#include "announcer/frm_splash.h"
+#include "announcer/modify.h"
+#include "tests/support/centred_frame.h"
+#include "tests/support/pictures.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -74,6 +79,40 @@ TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     EXPECT_NEAR(w->Line1.Y2, 1020, 1);
     // No file was written at start: the settings come with the first tick.
     EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
+}
+
+// The window's corner and the tray show the program's own picture at every size it comes in.
+TEST_F(StartTest, WindowAndTrayShowTheProgramsPicture) {
+    loadWithFile();
+    for (const char* size : {"16", "32", "64"}) {
+        SCOPED_TRACE(size);
+        const QImage picture = testing_support::SourcePicture(QStringLiteral("announcer/resources/azaan_%1.png").arg(size));
+        EXPECT_TRUE(testing_support::IconShows(w->windowIcon(), picture)) << "the window shows another picture";
+        EXPECT_TRUE(testing_support::IconShows(desk.trayIcon, picture)) << "the tray shows another picture";
+    }
+}
+
+// Each window that centres itself stands with its outer frame centred across the screen:
+// the main window 300 twips (20 pixels) above the middle, the editor 500 (33 pixels), the
+// About box on it.
+TEST_F(StartTest, WindowsCentreTheirOuterFrame) {
+    loadWithFile();
+    w->show();
+    QApplication::processEvents();
+    testing_support::ExpectCentredByOuterFrame(*w, 20);
+
+    w->mnuModify_Click();
+    QApplication::processEvents();
+    ASSERT_NE(w->ModifyWindow(), nullptr);
+    testing_support::ExpectCentredByOuterFrame(*w->ModifyWindow(), 33);
+
+    w->mnuAbout_Click();
+    QApplication::processEvents();
+    frmSplash* about = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<frmSplash*>(top)) about = box;
+    ASSERT_NE(about, nullptr);
+    testing_support::ExpectCentredByOuterFrame(*about, 0);
 }
 
 TEST_F(StartTest, ReadsTheCalculatorsAbhaFile) {

@@ -206,6 +206,29 @@ TEST_F(TickTest, HoursBoxShiftsKeystrokeByKeystrokeAndNeverTwice) {
     EXPECT_EQ(lastStarted(), desk.folder + "/fajr.mp3");
 }
 
+// A times file that vanishes while the program runs (moved away, being rewritten)
+// changes nothing: today's times keep their one shift, and the call comes at the
+// shifted minute only.
+TEST_F(TickTest, VanishedTimesFileKeepsTodaysShiftedTimes) {
+    w->Text1->setText("1");
+    ASSERT_EQ(w->Label2->text(), "6:07 AM");
+    ASSERT_TRUE(QFile::remove(file("AzaanTimes.dat")));
+    desk.defaultAnswer = desktop::answer::No;
+
+    at(5, 7, 0);
+    w->Timer1_Timer();
+    EXPECT_EQ(playerStarts(), 0);
+    at(6, 7, 0);
+    w->Timer1_Timer();
+    EXPECT_EQ(playerStarts(), 1);
+    EXPECT_EQ(lastStarted(), desk.folder + "/fajr.mp3");
+
+    EXPECT_EQ(desk.messageBoxes.size(), 2u);  // each tick still says the file is missing
+    EXPECT_EQ(w->Label2->text(), "6:07 AM");
+    EXPECT_EQ(w->Label6->text(), "8:10 PM");
+    EXPECT_EQ(w->Label10[0]->text(), "City: Abha");
+}
+
 TEST_F(TickTest, HoursThatLeaveTheCalendarStopTheShiftWithoutHarm) {
     w->Text1->setText("99999999");
     EXPECT_EQ(w->Label2->text(), "5:07 AM");

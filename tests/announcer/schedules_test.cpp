@@ -2,6 +2,7 @@
 
 #include "announcer/core/today_record.h"
 #include "engine/utf8_text.h"
+#include "tests/support/planted_link.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 namespace editor_tests {
 namespace {
@@ -119,7 +125,7 @@ TEST_F(SchedulesTest, WithoutATempFolderTheReportLandsInTheCurrentFolder) {
     startMain();
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(desk.temp));
-    main->TempPath.clear();
+    desk.temp.clear();  // the platform reports no temp folder
     main->mnuQandorW_Click();
     const QString here = QDir::currentPath();
     QDir::setCurrent(before);
@@ -165,10 +171,11 @@ TEST_F(SchedulesTest, DamagedOrMissingTimesFileStopsWithAMessageAndNoReport) {
 TEST_F(SchedulesTest, UnwritableTempFolderSaysWhy) {
     writeTimes(AbhaFile());
     startMain();
-    main->TempPath = desk.temp + "gone/";
+    const QString gone = desk.temp + "gone/";
+    desk.temp = gone;
     main->mnuQandor_Click();
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains(desk.temp + "gone/Daily.txt"));
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains(gone + "Daily.txt"));
     EXPECT_TRUE(desk.messageBoxes[0].text.contains("No such file or directory"));
     EXPECT_TRUE(desk.commandLines.empty());
 }
@@ -196,6 +203,54 @@ TEST_F(SchedulesTest, ATempFolderThatIsNotPrivateIsRefusedWithItsReason) {
     EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly + desktop::mb::Critical);
     EXPECT_TRUE(desk.commandLines.empty());
     EXPECT_FALSE(QFile::exists(report("Daily.txt")));
+}
+
+// The folder is judged again for every report: after start a temp cleaner
+// removes it, and another user makes one of that name, open to all, with a
+// link to the user's own file in it. That folder is refused as at start; once
+// it is gone, the next report makes it again for the user alone.
+TEST_F(SchedulesTest, TheTempFolderIsJudgedAgainForEveryReport) {
+    const QString own = desk.temp + "kelvora-" + QString::number(::getuid());
+    const std::string ownPath = QFile::encodeName(own).toStdString();
+    desk.ownTempFolder = own;
+    writeTimes(AbhaFile());
+    startMain();
+    EXPECT_EQ(main->TempPath, own + "/");
+    main->mnuQandor_Click();
+    ASSERT_TRUE(desk.messageBoxes.empty());
+    EXPECT_EQ(Lines(ReadBytes(own + "/Daily.txt")).size(), 372u);
+
+    std::filesystem::remove_all(ownPath);
+    ASSERT_EQ(::mkdir(ownPath.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(ownPath.c_str(), 0777), 0);
+    ASSERT_EQ(::chown(ownPath.c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
+    const QString victim = desk.folder + "/important.txt";
+    WriteBytes(victim, "the victim's own text\r\n");
+    ASSERT_TRUE(test_support::PlantLink(QFile::encodeName(victim).toStdString(), ownPath + "/Daily.txt"));
+    desk.commandLines.clear();
+    main->mnuQandor_Click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "The temp folder " + own +
+                                             " cannot be used: it belongs to another user.\r\r"
+                                             "The Daily Schedule was not written.");
+    EXPECT_TRUE(desk.commandLines.empty());
+    EXPECT_EQ(ReadBytes(victim), "the victim's own text\r\n");
+    EXPECT_TRUE(QFileInfo(own + "/Daily.txt").isSymLink());
+    EXPECT_EQ(QDir(own).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              QStringList{"Daily.txt"});
+
+    std::filesystem::remove_all(ownPath);
+    desk.messageBoxes.clear();
+    main->mnuQandorW_Click();
+    EXPECT_TRUE(desk.messageBoxes.empty());
+    struct stat st{};
+    ASSERT_EQ(::lstat(ownPath.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_uid, ::getuid());
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(Lines(ReadBytes(own + "/Weekly.txt")).size(), 59u);
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].line, "notepad " + own + "/Weekly.txt");
 }
 
 // The calculator's file, fine-tuned and saved by the editor, read again by the

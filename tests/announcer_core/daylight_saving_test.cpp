@@ -29,7 +29,8 @@ TEST(DaylightSavingTest, ShiftsByTheBoxHours) {
         {"-1", Hms(0, 30), {-1, Hms(23, 30)}, "11:30 PM"}, // Fajr before midnight: the day before
         {"1", Hms(11, 15), {0, Hms(12, 15)}, "12:15 PM"},
         {"48", Hms(5, 7), {2, Hms(5, 7)}, "5:07 AM"},
-        {"0.025", Hms(5, 7), {0, Hms(5, 9)}, "5:09 AM"},   // 1.5 minutes go to the even 2
+        {"0.025", Hms(5, 7), {0, Hms(5, 9)}, "5:09 AM"},   // 1.5 minutes go up to the even 2
+        {"0.375", Hms(5, 7), {0, Hms(5, 29)}, "5:29 AM"},  // 22.5 minutes go down to the even 22
     };
     for (const auto& c : cases) {
         TodayTimes times{};

@@ -102,6 +102,8 @@ TEST(HostileFilesTest, TheTickNeverWritesThroughALinkAnotherUserPlanted) {
     } cases[] = {
         {"settings", SettingsFileName, "victim's text\n",
          [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
+        {"settings, the same lines", SettingsFileName, " 1 \r\n 0 \r\n 2 \r\n",
+         [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
         {"settings, dangling", SettingsFileName, "",
          [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
         {"log append", LogBookName, "victim's log\r\n",

@@ -2,6 +2,7 @@
 
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/format_fixed_down.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -48,13 +49,19 @@ TEST(LogBookTest, HeaderAndFajrLineAt425) {
     EXPECT_EQ(LogDate({2005, 1, 3}), "03-01-05");
 }
 
-TEST(LogBookTest, MissingLogBookBeginsWithTheHeader) {
-    test_support::TempFolder folder;
-    ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(4, 25, 10), "first"));
-    ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(11, 38, 3), "second"));
-    EXPECT_EQ(folder.read(LogBookName),
-              "This is the log file for Kelvora [Re-created on 09-12-26   4:25:10 AM]\r\n" +
-                  std::string(69, '-') + "\r\nfirst\r\nsecond\r\n");
+// A log book that is missing, or there but empty (a full disk at the first
+// call, or emptied by the user), is begun as a new one.
+TEST(LogBookTest, MissingOrEmptyLogBookBeginsWithTheHeader) {
+    for (const bool empty : {false, true}) {
+        test_support::TempFolder folder;
+        if (empty) folder.write(LogBookName, "");
+        ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(4, 25, 10), "first"));
+        ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(11, 38, 3), "second"));
+        EXPECT_EQ(folder.read(LogBookName),
+                  "This is the log file for Kelvora [Re-created on 09-12-26   4:25:10 AM]\r\n" +
+                      std::string(69, '-') + "\r\nfirst\r\nsecond\r\n")
+            << (empty ? "empty" : "missing");
+    }
 }
 
 TEST(LogBookTest, BegunAgainOnlyPast48000Bytes) {
@@ -69,6 +76,17 @@ TEST(LogBookTest, BegunAgainOnlyPast48000Bytes) {
     EXPECT_EQ(folder.read(LogBookName),
               "This is the log file for Kelvora [Re-created on 09-12-26   5:07:00 AM]\r\n" +
                   std::string(69, '-') + "\r\nline\r\n");
+}
+
+// Beginning the book again fails half way (a full disk, a kill): the old book
+// stays as it was rather than half a header that every later line would follow.
+TEST(LogBookTest, AFailedNewBeginningKeepsTheOldBook) {
+    test_support::TempFolder folder;
+    const std::string old(48001, 'x');
+    folder.write(LogBookName, old);
+    EXPECT_FALSE(test_support::WithFileSizeLimit(
+        20, [&] { return AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line"); }));
+    EXPECT_EQ(folder.read(LogBookName), old);
 }
 
 TEST(LogBookTest, UnwritableFolderIsReported) {

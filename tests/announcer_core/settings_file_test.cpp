@@ -1,8 +1,13 @@
 #include "announcer/core/settings_file.h"
 
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
 
 namespace announcer {
 namespace {
@@ -30,6 +35,43 @@ TEST(SettingsFileTest, WritesTheFileWhole) {
     ASSERT_TRUE(WriteSettingsFile(folder.str(), {"-1", true, 0}));
     EXPECT_EQ(folder.read(SettingsFileName), "-1 \r\n 0 \r\n 2 \r\n");
     EXPECT_FALSE(WriteSettingsFile(folder.file("missing folder"), {"", true, std::nullopt}));
+}
+
+// The process can write only a few bytes more (as on a full disk, or a tick
+// killed half way): the settings already on disk stay whole.
+TEST(SettingsFileTest, AFailedWriteKeepsTheSettingsOnDisk) {
+    test_support::TempFolder folder;
+    const std::string old = " 2 \r\n 1 \r\n 0 \r\n";
+    folder.write(SettingsFileName, old);
+
+    const bool written =
+        test_support::WithFileSizeLimit(4, [&] { return WriteSettingsFile(folder.str(), {"-1", true, 0}); });
+    EXPECT_FALSE(written);
+    EXPECT_EQ(folder.read(SettingsFileName), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // nothing left beside it
+}
+
+// A tick that finds its three lines already on disk leaves the file alone;
+// a change is saved.
+TEST(SettingsFileTest, UnchangedLinesLeaveTheFileAlone) {
+    namespace fs = std::filesystem;
+    test_support::TempFolder folder;
+    const SettingsControls controls{"1", true, 1};
+    ASSERT_TRUE(WriteSettingsFile(folder.str(), controls));
+    const fs::path path = folder.file(SettingsFileName);
+    const auto long_ago = fs::last_write_time(path) - std::chrono::hours(24 * 365);
+    fs::last_write_time(path, long_ago);
+    struct stat before{};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    ASSERT_TRUE(WriteSettingsFile(folder.str(), controls));
+    struct stat after{};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(fs::last_write_time(path), long_ago);
+
+    ASSERT_TRUE(WriteSettingsFile(folder.str(), {"1", false, 1}));
+    EXPECT_EQ(folder.read(SettingsFileName), " 1 \r\n 1 \r\n 1 \r\n");
 }
 
 TEST(SettingsFileTest, ReadRules) {

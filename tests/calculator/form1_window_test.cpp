@@ -1,6 +1,15 @@
 #include "tests/calculator/form1_fixture.h"
 
+#include "calculator/form2.h"
+#include "tests/support/centred_frame.h"
+#include "tests/support/pictures.h"
+
 #include <QMouseEvent>
+#include <QTimer>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -51,10 +60,32 @@ TEST_F(Form1Test, PreviewsMakkahOnTheFirstOfJanuary) {
     EXPECT_EQ(form->Label2->text(), "Prayer times in Makkah on January 1 (without DST)");
 }
 
-TEST_F(Form1Test, PreviewColumnsLineUpInAFixedPitchFontWithTabsEveryEightCharacters) {
-    QFontMetricsF metrics(form->Text2->font());
-    EXPECT_TRUE(QFontInfo(form->Text2->font()).fixedPitch());
-    EXPECT_DOUBLE_EQ(form->Text2->tabStopDistance(), 8 * metrics.horizontalAdvance(' '));
+// Where a character of the preview box stands on screen, from the start of its line.
+qreal PreviewX(QPlainTextEdit* box, int line, int column) {
+    const QTextBlock block = box->document()->findBlockByNumber(line);
+    box->document()->documentLayout()->blockBoundingRect(block);  // lays the line out
+    return block.layout()->lineAt(0).cursorToX(column);
+}
+
+// The preview's columns line up: every character it can show advances the same width, the
+// tab stops fall every 8 of them, and so the second column starts at one place on all lines.
+TEST_F(Form1Test, PreviewColumnsLineUpWithTabsEveryEightCharacters) {
+    enterPlace("Makkah", "21.4225", "39.8262", "3");
+    const QFontMetricsF metrics(form->Text2->font());
+    const qreal cell = metrics.horizontalAdvance(' ');
+    for (QChar c : form->Text2->toPlainText() + "0123456789")
+        if (c != '\t' && c != '\n') EXPECT_EQ(metrics.horizontalAdvance(c), cell) << "'" << c.toLatin1() << "'";
+    EXPECT_DOUBLE_EQ(form->Text2->tabStopDistance(), 8 * cell);
+
+    // "Fajr:  5:34 AM  Asr:  3:29 PM" / "Tulu:  6:58 AM\tMaghrib:  5:49 PM" / "Zuhr: 12:24 PM\tIsha:  7:18 PM"
+    ASSERT_EQ(form->Text2Text(), kMakkahJan1);
+    const qreal am = PreviewX(form->Text2, 0, 12);
+    const qreal secondColumn = PreviewX(form->Text2, 0, 16);
+    EXPECT_NEAR(secondColumn - am, 4 * cell, 0.5);
+    for (int line : {1, 2}) {
+        EXPECT_NEAR(PreviewX(form->Text2, line, 12), am, 0.5) << "line " << line;
+        EXPECT_NEAR(PreviewX(form->Text2, line, 15), secondColumn, 0.5) << "line " << line;
+    }
 }
 
 TEST_F(Form1Test, EveryKeystrokeRecomputesByTheLeadingNumber) {
@@ -125,6 +156,25 @@ void ShowActive(QWidget* window) {
     window->show();
     window->activateWindow();
     QApplication::processEvents();
+}
+
+// The main window and the world map each stand with their outer frame centred across the
+// screen, 300 twips (20 pixels) above the middle.
+TEST_F(Form1Test, MainWindowAndMapCentreTheirOuterFrame) {
+    ShowActive(form.get());
+    testing_support::ExpectCentredByOuterFrame(*form, 20);
+
+    bool sawMap = false;
+    QTimer::singleShot(0, [&] {
+        auto* map = qobject_cast<Form2*>(QApplication::activeModalWidget());
+        if (!map) return;
+        sawMap = true;
+        QApplication::processEvents();
+        testing_support::ExpectCentredByOuterFrame(*map, 20);
+        map->reject();
+    });
+    QTest::mouseClick(form->Command3, Qt::LeftButton);
+    EXPECT_TRUE(sawMap);
 }
 
 // The wheel passing over the closed list on its way down the window is no pick.
@@ -245,6 +295,67 @@ TEST_F(Form1Test, EnteringABoxSelectsFromTheCaretToTheEnd) {
     EXPECT_EQ(form->Text1[2]->selectedText(), "517");
 }
 
+// Keys as the user presses them: to whatever has the focus.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Tabbing into a box selects from where its caret was left to the end. Text the program
+// puts into a box leaves its caret at the start, so the whole text is selected.
+TEST_F(Form1Test, TabbingIntoABoxSelectsFromWhereItsCaretWasLeft) {
+    ShowActive(form.get());
+    QLineEdit* latitude = form->Text1[1];
+    latitude->setFocus();
+    const struct {
+        int caret;
+        const char* typed;
+        const char* reads;
+    } cases[] = {{6, "9", "18.2339"}, {3, "5", "18.5"}, {0, "7", "7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        latitude->setCursorPosition(c.caret);  // where the user leaves the caret
+        Press(Qt::Key_Tab);
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_TRUE(latitude->hasFocus());
+        QTest::keyClicks(latitude, c.typed);
+        EXPECT_EQ(latitude->text().toStdString(), c.reads);
+        latitude->setText("18.233");
+    }
+
+    latitude->setCursorPosition(3);
+    Press(Qt::Key_Tab);
+    form->Combo1[0]->setCurrentIndex(75);  // Honolulu, picked while the caret is elsewhere
+    emit form->Combo1[0]->activated(75);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(latitude->hasFocus());
+    EXPECT_EQ(latitude->selectedText().toStdString(), "21.35");
+}
+
+// Coming back to the window is no entering of the box: the user's selection stays.
+TEST_F(Form1Test, ReturningToTheWindowKeepsTheBoxsSelection) {
+    ShowActive(form.get());
+    QLineEdit* latitude = form->Text1[1];
+    latitude->setFocus();
+    latitude->setSelection(3, 2);
+    QWidget other;
+    ShowActive(&other);
+    ASSERT_FALSE(form->isActiveWindow());
+    ShowActive(form.get());
+    ASSERT_TRUE(latitude->hasFocus());
+    EXPECT_EQ(latitude->selectedText().toStdString(), "23");
+}
+
+// The window's corner and the two source buttons show the program's own pictures.
+TEST_F(Form1Test, IconAndButtonsShowTheProgramsPictures) {
+    using testing_support::IconShows;
+    using testing_support::SourcePicture;
+    for (const char* size : {"16", "32", "64"})
+        EXPECT_TRUE(IconShows(form->windowIcon(), SourcePicture(QString("calculator/resources/velstra_%1.png").arg(size))))
+            << size;
+    EXPECT_TRUE(IconShows(form->Command3->icon(), SourcePicture("calculator/resources/worldmap_button.png")));
+    EXPECT_TRUE(IconShows(form->Command4->icon(), SourcePicture("calculator/resources/internet_button.png")));
+}
+
 TEST_F(Form1Test, LayoutCaptionsColoursAndTabOrder) {
     EXPECT_EQ(form->Label1[0]->text(), "City name");
     EXPECT_EQ(form->Label1[9]->text(), "Positive on East, Negative on West (of Greenwich)");
@@ -258,8 +369,6 @@ TEST_F(Form1Test, LayoutCaptionsColoursAndTabOrder) {
     EXPECT_TRUE(form->Command1[1]->isDefault());
     EXPECT_EQ(form->Command1[0], nullptr);
     EXPECT_EQ(form->Text1[0], nullptr);
-    EXPECT_FALSE(form->windowIcon().isNull());
-    EXPECT_FALSE(form->Command3->icon().isNull());
 
     EXPECT_EQ(form->Text1[1]->geometry(), QRect(126, 58, 50, 23));  // 1890, 870, 750 x 350 twips
     EXPECT_EQ(form->Text2->geometry(), QRect(10, 408, 303, 55));

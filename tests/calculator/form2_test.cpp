@@ -3,6 +3,7 @@
 #include "calculator/form2.h"
 #include "calculator/map_click.h"
 #include "engine/qibla.h"
+#include "tests/support/pictures.h"
 #include "tests/support/scripted_desktop.h"
 
 #include <QApplication>
@@ -152,6 +153,10 @@ TEST_F(Form2Test, StartState) {
     EXPECT_EQ(map->Line1->y2(), 2130);
     // The Kaaba's mark sits where it was drawn, on Makkah in the picture.
     EXPECT_EQ(map->Shape2->geometry(), QRect(440, 117, 5, 5));
+    // The map picture fills the window: its north-east, clear of every control, as drawn.
+    const QRect northEast(560, 0, 160, 100);
+    const QImage shown = map->grab(northEast).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_TRUE(shown == testing_support::SourcePicture("calculator/resources/worldmap.png").copy(northEast));
 }
 
 TEST_F(Form2Test, InsertIsDisabledBeforeTheFirstClick) {

@@ -4,6 +4,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "engine/atomic_file.h"
 #include "tests/support/fifo.h"
@@ -142,6 +145,37 @@ TEST_F(AtomicTextFileTest, KeepsPermissionsAndFollowsLinks) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// The user's own link is read as it is written: relative to its own folder,
+// into another folder, or through a second link of the user's.
+TEST_F(AtomicTextFileTest, TheUsersOwnLinkLeadsToItsFile) {
+  fs::create_directory(folder / "sub");
+  const fs::path real = folder / "sub" / "real.dat";
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> links;  // name -> text, made in order
+  } cases[] = {
+      {"absolute", {{"AzaanTimes.dat", real.string()}}},
+      {"into a folder", {{"AzaanTimes.dat", "sub/real.dat"}}},
+      {"within its folder", {{"sub/link", "real.dat"}, {"AzaanTimes.dat", "sub/link"}}},
+      {"up and down", {{"sub/up", "../sub/real.dat"}, {"AzaanTimes.dat", "sub/up"}}},
+  };
+  for (const Case& c : cases) {
+    Write(real, "old");
+    for (const auto& [name, text] : c.links) fs::create_symlink(text, folder / name);
+    std::string error;
+    EXPECT_TRUE(WriteTextFileAtomically((folder / "AzaanTimes.dat").string(), {"new"}, error)) << c.what << error;
+    EXPECT_EQ(Read(real), "new\r\n") << c.what;
+    for (const auto& link : c.links) {
+      EXPECT_TRUE(fs::is_symlink(folder / link.first)) << c.what;
+      fs::remove(folder / link.first);
+    }
+  }
+  fs::create_symlink("AzaanTimes.dat", folder / "AzaanTimes.dat");
+  std::string error;
+  EXPECT_FALSE(WriteTextFileAtomically((folder / "AzaanTimes.dat").string(), {"new"}, error));
+  EXPECT_EQ(error, "Too many levels of symbolic links");
+}
+
 TEST_F(AtomicTextFileTest, LargeFilesAreWrittenWhole) {
   const fs::path file = folder / "big.txt";
   AtomicTextFile out;
@@ -200,6 +234,47 @@ TEST_F(AtomicTextFileTest, ALinkAnotherUserPlantedIsReplacedNotFollowed) {
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(link)));
   EXPECT_EQ(Read(link), "new\r\n");
   EXPECT_EQ(EntryCount(), 1u);
+}
+
+// Another user who can write into the folder swaps a link to one of the user's
+// other files in and out while the user saves again and again. Whatever the
+// name holds at the look decides the save: the link is replaced or the user's
+// own file written, and the file the planted link leads to keeps its bytes.
+TEST_F(AtomicTextFileTest, ALinkSwappedInDuringSavesIsNeverWrittenThrough) {
+  enum class Between { RegularFile, OwnLink };
+  for (const Between between : {Between::RegularFile, Between::OwnLink}) {
+    test_support::TempFolder elsewhere;
+    const fs::path victim = elsewhere.path() / "victim.dat";
+    Write(victim, "victim's year");
+    const fs::path mine = folder / "mine.dat";
+    Write(mine, "mine");
+    const fs::path name = folder / "AzaanTimes.dat";
+    const fs::path staging = folder / "staging";
+
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+      for (unsigned i = 0; !done; ++i) {
+        std::error_code ec;
+        fs::remove(staging, ec);
+        if (i % 2 == 0) {
+          test_support::PlantLink(victim.string(), staging.string());
+        } else if (between == Between::OwnLink) {
+          fs::create_symlink(mine, staging, ec);
+        } else {
+          Write(staging, "in between");
+        }
+        fs::rename(staging, name, ec);
+      }
+    });
+    int calls = 0;
+    for (; calls < 2000 && Read(victim) == "victim's year"; ++calls) {
+      std::string error;
+      WriteTextFileAtomically(name.string(), {"new year"}, error);
+    }
+    done = true;
+    other.join();
+    EXPECT_EQ(Read(victim), "victim's year") << "written through on call " << calls;
+  }
 }
 
 }  // namespace

@@ -31,6 +31,14 @@ TEST(ComputeYear, WorkedDaysHoldExactly) {
        {"  5.34", "  6.58", " 12.24", "  3.29", "  5.49", "  7.18"}},
       {"London", 51.5, -0.12, 0, 1, 172, {1.55, 3.42, 12.02, 4.25, 8.22, 11.06},
        {"  1.55", "  3.42", " 12.02", "  4.25", "  8.22", " 11.06"}},
+      // The place is floored to thousandths, away from zero when negative: -37.0005
+      // becomes -37.001, past 37, so Fajr and Isha take 13.5 and 17 (not 19 and 20).
+      {"South of 37", -37.0005, 145, 10, 1, 172, {6.23, 7.32, 12.21, 2.53, 5.10, 6.38},
+       {"  6.23", "  7.32", " 12.21", "  2.53", "  5.10", "  6.38"}},
+      // Caracas's -66.9166 becomes -66.917: Fajr lies a tenth of a second past 4:43
+      // (at -66.916 it would fall a tenth of a second short of it).
+      {"Caracas", 10.5, -66.9166, -4, 1, 161, {4.43, 6.05, 12.27, 3.53, 6.49, 8.16},
+       {"  4.43", "  6.05", " 12.27", "  3.53", "  6.49", "  8.16"}},
       // Polar night: the horizon and Asr clamp to 19 seconds either side of noon.
       {"Tromso night", 69.65, 18.96, 1, 1, 1, {8.15, 11.47, 11.47, 11.47, 11.47, 4.02},
        {"  8.15", " 11.47", " 11.47", " 11.47", " 11.47", "  4.02"}},

@@ -191,12 +191,32 @@ TEST(YearWriter, StopsAtFirstFailedWrite) {
   EXPECT_EQ(trailerFails.calls, 368);
 }
 
-TEST(YearWriter, MatchesTheAbhaFixture) {
-  std::ifstream in(SUITE_TEST_DATA "/AzaanTimes_abha.dat", std::ios::binary);
-  ASSERT_TRUE(in) << "fixture missing";
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  EXPECT_EQ(bytes.str(), CalculatorFile(Abha()));
+// Santiago (south and west of Greenwich, half-hour zone behind it, two shadow
+// lengths): a year checked against an independent reading of the day rules.
+HeaderValues Santiago() {
+  HeaderValues v = Abha();
+  v.cityText = "Santiago";
+  v.latitude = -33.4;
+  v.longitude = -70.833;
+  v.timeZone = -4.5;
+  double raw = 0;
+  CalcQibla(v.latitude, v.longitude, raw, v.qiblaBearing);
+  v.asrFactor = 2;
+  return v;
+}
+
+TEST(YearWriter, MatchesThePinnedYears) {
+  const std::pair<const char*, HeaderValues> years[] = {
+      {"AzaanTimes_abha.dat", Abha()},
+      {"AzaanTimes_santiago.dat", Santiago()},
+  };
+  for (const auto& [fixture, place] : years) {
+    std::ifstream in(std::string(SUITE_TEST_DATA "/") + fixture, std::ios::binary);
+    ASSERT_TRUE(in) << "fixture missing: " << fixture;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_EQ(bytes.str(), CalculatorFile(place)) << fixture;
+  }
 }
 
 std::string ReadBytes(const std::string& path) {

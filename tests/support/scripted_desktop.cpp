@@ -1,6 +1,9 @@
 #include "tests/support/scripted_desktop.h"
 
 #include "desktop/path_text.h"
+#include "desktop/temp_folder.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -46,7 +49,11 @@ QDateTime ScriptedDesktop::now() { return clock; }
 std::string ScriptedDesktop::programFolder() {
     return folderBytes.empty() ? desktop::PathBytes(folder) : folderBytes;
 }
-desktop::TempFolder ScriptedDesktop::tempFolder() { return {temp, tempRefusal}; }
+desktop::TempFolder ScriptedDesktop::tempFolder() {
+    if (ownTempFolder.isEmpty()) return {temp, tempRefusal};
+    return desktop::TempFolderOf(
+        desktop::ChoosePrivateFolder({"", "", desktop::PathBytes(ownTempFolder), ::getuid()}));
+}
 
 bool ScriptedDesktop::claimWindowTitle(const QString& title) {
     const bool held = std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) !=
@@ -57,9 +64,10 @@ bool ScriptedDesktop::claimWindowTitle(const QString& title) {
 
 bool ScriptedDesktop::trayAvailable() { return trayPresent; }
 
-bool ScriptedDesktop::addTrayIcon(const QIcon&, const QString& tip,
+bool ScriptedDesktop::addTrayIcon(const QIcon& icon, const QString& tip,
                                   std::function<void(desktop::TrayEvent)> onEvent) {
     ++trayAdds;
+    trayIcon = icon;
     trayTip = tip;
     trayShown = trayPresent;
     trayCallback = std::move(onEvent);

@@ -4,6 +4,7 @@
 
 #include "desktop/desktop.h"
 
+#include <QIcon>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -55,6 +56,10 @@ public:
     std::string folderBytes;       // when set, programFolder() in place of folder: a name that is no UTF-8
     QString temp;                  // tempFolder(); a fresh temporary folder with "/"
     QString tempRefusal;           // tempFolder()'s refusal
+    // When set, tempFolder() judges this folder afresh at every call by the
+    // rules for the program's own /tmp folder (made when missing, refused when
+    // it is not the user's alone) in place of answering temp and tempRefusal.
+    QString ownTempFolder;
     std::vector<QString> runningWindowTitles;  // titles a claim finds held
     bool trayPresent = true;
     int playStateWhilePlaying = 3; // play state after a file name is set
@@ -69,6 +74,7 @@ public:
     int trayAdds = 0;
     int trayDeletes = 0;
     QString trayTip;
+    QIcon trayIcon;
     bool trayShown = false;
     std::function<void(desktop::TrayEvent)> trayCallback;
     std::vector<QMenu*> popups;

@@ -1,0 +1,16 @@
+// The user's private folder as the platform layer hands it to the programs.
+#pragma once
+
+#include "desktop/desktop.h"
+#include "desktop/private_folder.h"
+
+#include <QFile>
+
+namespace desktop {
+
+// The path keeps the system's bytes, so that any folder name works.
+inline TempFolder TempFolderOf(const PrivateFolder& folder) {
+    return {QFile::decodeName(QByteArray::fromStdString(folder.path)), QString::fromStdString(folder.refusal)};
+}
+
+}  // namespace desktop
