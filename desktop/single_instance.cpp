@@ -3,7 +3,6 @@
 #include "desktop/lock_file.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 
 #include <algorithm>
 #include <unistd.h>
@@ -12,27 +11,26 @@
 
 namespace desktop {
 
-QString instanceLockName(const std::string& folder, const QString& title) {
+std::string instanceLockName(const std::string& folder, const QString& title) {
     // Letters and digits keep the name readable; the hash keeps titles that
     // differ only in punctuation apart.
     QString readable;
     for (QChar c : title.left(40)) readable += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QChar('_');
     const QByteArray hash =
         QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
-    return QFile::decodeName(QByteArray::fromStdString(folder)) +
-           QStringLiteral("suite-%1-%2.lock").arg(readable, QString::fromLatin1(hash));
+    return folder + QStringLiteral("suite-%1-%2.lock").arg(readable, QString::fromLatin1(hash)).toStdString();
 }
 
-QString programFolderLockName(const std::string& programFolder, const QString& title) {
+std::string programFolderLockName(const std::string& programFolder, const QString& title) {
     QString plain;
     for (QChar c : title.left(60)) {
         const bool kept = c.unicode() < 128 && (c.isLetterOrNumber() || c == '.' || c == '-');
         if (kept) plain += c;
         else if (!c.isSpace()) plain += QChar('_');
     }
-    QString folder = QFile::decodeName(QByteArray::fromStdString(programFolder));
-    if (!folder.endsWith('/')) folder += '/';
-    return folder + '.' + plain + '-' + QString::number(::getuid()) + QStringLiteral(".lock");
+    std::string folder = programFolder;
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder + '.' + plain.toStdString() + '-' + std::to_string(::getuid()) + ".lock";
 }
 
 InstanceClaims::InstanceClaims() : InstanceClaims(UsersPrivateFolderCandidates()) {}
@@ -57,14 +55,14 @@ bool InstanceClaims::claim(const QString& title, const std::string& programFolde
     std::sort(folders.begin(), folders.end(), [](const UsableFolder& a, const UsableFolder& b) {
         return std::tie(a.device, a.inode) < std::tie(b.device, b.inode);
     });
-    std::vector<QString> lockFiles;
+    std::vector<std::string> lockFiles;
     if (!programFolder.empty()) lockFiles.push_back(programFolderLockName(programFolder, title));
     for (const UsableFolder& folder : folders) lockFiles.push_back(instanceLockName(folder.path, title));
 
     std::vector<int> locked;
-    for (const QString& name : lockFiles) {
+    for (const std::string& name : lockFiles) {
         // Never waits: a lock held elsewhere means that program runs.
-        const LockAttempt attempt = TakeLockFile(QFile::encodeName(name).toStdString());
+        const LockAttempt attempt = TakeLockFile(name);
         if (attempt.outcome == LockOutcome::Taken) locked.push_back(attempt.fd);
         if (attempt.outcome == LockOutcome::HeldElsewhere) {
             for (int taken : locked) ::close(taken);  // let go of those taken so far

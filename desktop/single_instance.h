@@ -23,15 +23,16 @@
 namespace desktop {
 
 // The lock file's full path for a title in a private folder (with its trailing
-// "/"): readable, unique per title.
-QString instanceLockName(const std::string& folder, const QString& title);
+// "/"): readable, unique per title. Paths are the system's bytes, so that a
+// folder of any name takes its lock.
+std::string instanceLockName(const std::string& folder, const QString& title);
 
 // The running user's lock file for a title in the program's folder: a plain
 // hidden name made of the title's letters, digits, points and dashes and the
 // user's number, ".Kelvora-v3.2-1000.lock" for "Kelvora - v3.2" and user 1000.
 // Each user has a name of their own there, so that users sharing one program
 // folder never take each other's lock files for planted ones.
-QString programFolderLockName(const std::string& programFolder, const QString& title);
+std::string programFolderLockName(const std::string& programFolder, const QString& title);
 
 // The titles this program has claimed; they are released when it ends.
 class InstanceClaims {

@@ -2,15 +2,14 @@
 #pragma once
 
 #include "desktop/desktop.h"
+#include "desktop/path_text.h"
 #include "desktop/private_folder.h"
-
-#include <QFile>
 
 namespace desktop {
 
 // The path keeps the system's bytes, so that any folder name works.
 inline TempFolder TempFolderOf(const PrivateFolder& folder) {
-    return {QFile::decodeName(QByteArray::fromStdString(folder.path)), QString::fromStdString(folder.refusal)};
+    return {PathText(folder.path), QString::fromStdString(folder.refusal)};
 }
 
 }  // namespace desktop

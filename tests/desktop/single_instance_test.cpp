@@ -1,3 +1,4 @@
+#include "desktop/path_text.h"
 #include "desktop/qt_desktop.h"
 #include "desktop/single_instance.h"
 #include "tests/desktop/scoped_env.h"
@@ -33,7 +34,7 @@
 namespace {
 
 // The folder of the running program, as the platform gives it.
-std::string ProgramFolder() { return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(); }
+std::string ProgramFolder() { return desktop::QtDesktop().programFolder(); }
 
 // A title no other run of the tests uses; its lock files go with the test.
 class FreshTitle {
@@ -42,14 +43,17 @@ public:
     explicit FreshTitle(const QString& title) : title_(title) {}
     ~FreshTitle() {
         for (const auto& folder : desktop::UsablePrivateFolders(desktop::UsersPrivateFolderCandidates()))
-            QFile::remove(desktop::instanceLockName(folder.path, title_));
-        QFile::remove(desktop::programFolderLockName(ProgramFolder(), title_));
+            std::filesystem::remove(desktop::instanceLockName(folder.path, title_), ignored_);
+        std::filesystem::remove(desktop::programFolderLockName(ProgramFolder(), title_), ignored_);
     }
     operator const QString&() const { return title_; }
-    QString lockName() const { return desktop::instanceLockName(desktop::UsersPrivateFolder().path, title_); }
+    QString lockName() const {
+        return desktop::PathText(desktop::instanceLockName(desktop::UsersPrivateFolder().path, title_));
+    }
 
 private:
     QString title_;
+    std::error_code ignored_;
 };
 
 // Whether a new start of this program could claim the title now.
@@ -82,7 +86,8 @@ TEST(SingleInstance, AClaimedTitleIsHeldUntilItsProgramEnds) {
 TEST(SingleInstance, TitlesDifferingOnlyInPunctuationAreApart) {
     EXPECT_NE(desktop::instanceLockName("/f/", "Kelvora - v3.2"), desktop::instanceLockName("/f/", "Kelvora - v3_2"));
     // Long titles still give a short file name.
-    EXPECT_LT(QFileInfo(desktop::instanceLockName("/f/", QString(500, QChar('k')))).fileName().size(), 80);
+    EXPECT_LT(std::filesystem::path(desktop::instanceLockName("/f/", QString(500, QChar('k')))).filename().string().size(),
+              80u);
 }
 
 // A holder killed outright leaves its lock file behind; the next start runs.
@@ -172,7 +177,7 @@ private:
 };
 
 std::string LockFileIn(const std::string& programFolder, const QString& title) {
-    return QFile::encodeName(desktop::programFolderLockName(programFolder, title)).toStdString();
+    return desktop::programFolderLockName(programFolder, title);
 }
 
 std::vector<std::string> Entries(const std::string& folder) {
@@ -238,7 +243,16 @@ TEST(SingleInstance, TwoStartsFromOneProgramFolderNeverBothRunWhateverStandsInTm
         EXPECT_EQ(st.st_mode & 07777, 0600u);
     }
     EXPECT_EQ(desktop::programFolderLockName("/opt/prayer", "Kelvora - v3.2"),
-              "/opt/prayer/.Kelvora-v3.2-" + QString::number(me) + ".lock");
+              "/opt/prayer/.Kelvora-v3.2-" + std::to_string(me) + ".lock");
+
+    // A program folder named in Latin-1 ("Gebet-München") takes its lock all the same.
+    const std::string latin1 = folders.program() + "/Gebet-M\xfcnchen";
+    ASSERT_TRUE(std::filesystem::create_directory(latin1));
+    const FreshTitle title;
+    desktop::InstanceClaims one(none), two(none);
+    EXPECT_TRUE(one.claim(title, latin1));
+    EXPECT_FALSE(two.claim(title, latin1));
+    EXPECT_TRUE(std::filesystem::is_regular_file(LockFileIn(latin1, title)));
 }
 
 // Another user who may write into the program folder plants something at the
