@@ -12,10 +12,11 @@
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
 #include "announcer/schedule_reports.h"
-#include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
 #include "window_common/centre_window.h"
+#include "window_common/twips.h"
+#include "window_common/window_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +30,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
+
+using window_common::Q;
+using window_common::SetTextColour;
+using window_common::Twips;
+using window_common::TwipsToPixels;
 
 namespace {
 
@@ -65,7 +71,6 @@ QIcon ProgramIcon() {
 }
 
 // Screen texts come from std::string in UTF-8.
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 announcer::CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
@@ -188,7 +193,7 @@ void Azaan::buildControls() {
     Command3->setGeometry(Twips(3240, 3300, 3120, 375));
     connect(Command3, &QPushButton::clicked, this, &Azaan::Command3_Click);
 
-    setFixedSize(Px(WideTwips), Px(ClientHeightTwips));
+    setFixedSize(TwipsToPixels(WideTwips), TwipsToPixels(ClientHeightTwips));
 }
 
 void Azaan::buildMenu() {
@@ -224,7 +229,7 @@ void Azaan::buildMenu() {
 
     // One menu: the window's menu bar and the tray's pop-up.
     menuBar()->addMenu(mnuFile);
-    setFixedHeight(Px(ClientHeightTwips) + menuBar()->sizeHint().height());
+    setFixedHeight(TwipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
@@ -251,7 +256,7 @@ bool Azaan::Form_Load() {
     // 4. The title (claimed in step 1).
     setWindowTitle(WindowTitle);
     // 5. 300 twips above the centre of the screen.
-    window_common::CentreByOuterFrame(this, Px(300));
+    window_common::CentreByOuterFrame(this, TwipsToPixels(300));
     // 6. The play flag follows the box, which still stands at its design state.
     PlayAzaanFlag = Check1->isChecked() ? 1 : 0;
     // 7. Today's record, with its message when the file is missing or damaged.
@@ -570,10 +575,10 @@ void Azaan::Command3_Click() {
 
 void Azaan::Command4_Click() {
     if (Command4->text() == QLatin1String(">>")) {
-        setFixedWidth(Px(WideTwips));
+        setFixedWidth(TwipsToPixels(WideTwips));
         Command4->setText(QStringLiteral("<<"));
     } else if (Command4->text() == QLatin1String("<<")) {
-        setFixedWidth(Px(NarrowTwips));
+        setFixedWidth(TwipsToPixels(NarrowTwips));
         Command4->setText(QStringLiteral(">>"));
         CalcAzaan();
         UpdateTimes();

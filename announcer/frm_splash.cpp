@@ -1,7 +1,7 @@
 #include "announcer/frm_splash.h"
 
-#include "announcer/window_layout.h"
 #include "window_common/centre_window.h"
+#include "window_common/twips.h"
 
 #include <QEvent>
 #include <QFont>
@@ -10,11 +10,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+using window_common::Twips;
+using window_common::TwipsToPixels;
+
 frmSplash::frmSplash(desktop::Desktop& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next "About ..." starts afresh
     setWindowTitle(QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
-    setFixedSize(Px(4530), Px(1935));
+    setFixedSize(TwipsToPixels(4530), TwipsToPixels(1935));
 
     fraMainFrame = new QFrame(this);
     fraMainFrame->setFrameShape(QFrame::Box);

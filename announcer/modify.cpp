@@ -2,7 +2,6 @@
 
 #include "announcer/azaan.h"
 #include "announcer/core/times_file_problem.h"
-#include "announcer/window_layout.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
 #include "engine/atomic_file.h"
@@ -10,6 +9,8 @@
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
 #include "window_common/centre_window.h"
+#include "window_common/twips.h"
+#include "window_common/window_text.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,9 +20,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
+using window_common::Q;
+using window_common::SetTextColour;
+using window_common::Twips;
+using window_common::TwipsToPixels;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+namespace {
 
 void SetBold(QWidget* w) {
     QFont f = w->font();
@@ -57,14 +61,14 @@ Modify::Modify(desktop::Desktop& desk, Azaan& main, QWidget* parent)
 
 void Modify::buildControls() {
     setWindowTitle(QStringLiteral("Fine-Tune Prayer Times"));
-    setFixedSize(Px(WidthTwips), Px(HeightTwips));
+    setFixedSize(TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips));
     // The toolkit's usual 8-point sans, as the main window uses.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     setFont(font);
 
     Label1[8] = new QLabel(QStringLiteral("Note:"), this);
-    Label1[8]->move(Px(315), Px(45));
+    Label1[8]->move(TwipsToPixels(315), TwipsToPixels(45));
     SetTextColour(Label1[8], QColor(192, 0, 0));
 
     Label1[0] = new QLabel(
@@ -82,7 +86,7 @@ void Modify::buildControls() {
     Label1[0]->setGeometry(Twips(315, 270, 5295, 600));
 
     Label1[1] = new QLabel(QStringLiteral("City"), this);
-    Label1[1]->move(Px(360), Px(990));
+    Label1[1]->move(TwipsToPixels(360), TwipsToPixels(990));
     SetTextColour(Label1[1], QColor(0, 128, 0));
 
     Text1 = new QLineEdit(this);
@@ -90,7 +94,7 @@ void Modify::buildControls() {
 
     Combo1 = new QComboBox(this);
     for (const char* name : announcer::PeriodKindNames) Combo1->addItem(QString::fromLatin1(name));
-    Combo1->setGeometry(Px(360), Px(1710), Px(1545), Combo1->sizeHint().height());
+    Combo1->setGeometry(TwipsToPixels(360), TwipsToPixels(1710), TwipsToPixels(1545), Combo1->sizeHint().height());
 
     List1[2] = new QListWidget(this);
     List1[2]->setGeometry(Twips(360, 2160, 1545, 3180));
@@ -107,9 +111,9 @@ void Modify::buildControls() {
         SetBold(label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // From its own top, tall enough that the centred name sits level with the time box beside it.
-        const int labelTop = Px(LabelTops[static_cast<size_t>(row)]);
-        const int boxMiddle = Px(BoxTops[static_cast<size_t>(row)]) + Px(330) / 2;
-        label->setGeometry(0, labelTop, Px(780), 2 * (boxMiddle - labelTop));
+        const int labelTop = TwipsToPixels(LabelTops[static_cast<size_t>(row)]);
+        const int boxMiddle = TwipsToPixels(BoxTops[static_cast<size_t>(row)]) + TwipsToPixels(330) / 2;
+        label->setGeometry(0, labelTop, TwipsToPixels(780), 2 * (boxMiddle - labelTop));
         Label1[static_cast<size_t>(c - 1)] = label;
 
         QLineEdit* box = new QLineEdit(Picture1);
@@ -162,7 +166,7 @@ void Modify::keyPressEvent(QKeyEvent* e) {
 // ---------------------------------------------------------------- opening and loading
 
 void Modify::Form_Load() {
-    window_common::CentreByOuterFrame(this, Px(500));
+    window_common::CentreByOuterFrame(this, TwipsToPixels(500));
     Combo1->setCurrentIndex(static_cast<int>(announcer::PeriodKind::Monthly));
     Combo1_Click();
 }

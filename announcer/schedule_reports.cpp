@@ -4,12 +4,14 @@
 #include "desktop/path_text.h"
 #include "engine/atomic_file.h"
 #include "engine/times_file.h"
+#include "window_common/window_text.h"
 
 #include <QDir>
 
+using window_common::Q;
+
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QString ReportTitle(announcer::ScheduleKind kind) {
     return kind == announcer::ScheduleKind::Daily ? QStringLiteral("Daily Schedule")

@@ -5,7 +5,6 @@
 #include "calculator/output_path.h"
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
-#include "calculator/twips.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
 #include "engine/calculator_file.h"
@@ -16,6 +15,8 @@
 #include "engine/qibla.h"
 #include "engine/solar.h"
 #include "window_common/centre_window.h"
+#include "window_common/twips.h"
+#include "window_common/window_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,14 +30,16 @@
 
 namespace calculator {
 
+using window_common::Q;
+using window_common::S;
+using window_common::SetTextColour;
+using window_common::Twips;
+using window_common::TwipsToPixels;
+
 namespace {
 
 constexpr int kPointerDefault = 0;
 constexpr int kPointerBusy = 11;
-
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
 
 const QColor kDarkRed(128, 0, 0);
 const QColor kBlue(0, 0, 192);
@@ -48,16 +51,6 @@ struct LabelPlace {
     int left, top, width, height;
     QColor colour;
 };
-
-// Screen texts come from UTF-8; a path's byte that is no UTF-8 shows as the replacement character.
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
-
-void SetColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 // Labels keep their box but grow where this font needs more room than the box gives,
 // so that no caption is cut off. Boxes of two lines or more wrap their caption.
@@ -132,7 +125,7 @@ void Form1::buildControls() {
     };
     for (const LabelPlace& place : labels) {
         QLabel* label = new QLabel(place.caption, Frame1);
-        if (place.colour.isValid()) SetColour(label, place.colour);
+        if (place.colour.isValid()) SetTextColour(label, place.colour);
         PlaceLabel(label, Twips(place.left, place.top, place.width, place.height));
         Label1[place.index] = label;
     }
@@ -181,7 +174,7 @@ void Form1::buildControls() {
     Command4->setIconSize(QSize(24, 24));
 
     Label2 = new HeadingLabel(Frame1);
-    SetColour(Label2, kDarkGreen);
+    SetTextColour(Label2, kDarkGreen);
     Label2->setMouseTracking(true);
     Label2->setGeometry(Twips(210, 5675, 2055, 495));
 

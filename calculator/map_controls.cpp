@@ -1,5 +1,7 @@
 #include "calculator/map_controls.h"
 
+#include "window_common/window_text.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -63,9 +65,7 @@ void MapShape::paintEvent(QPaintEvent*) {
 }
 
 MapLabel::MapLabel(const QString& text, QWidget* parent, QColor colour) : QLabel(text, parent) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    setPalette(palette);
+    window_common::SetTextColour(this, colour);
 }
 
 void MapLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }

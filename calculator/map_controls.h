@@ -3,13 +3,16 @@
 // Positions are in twips, as the window lays them out.
 #pragma once
 
-#include "calculator/twips.h"
+#include "window_common/twips.h"
 
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
 
 namespace calculator {
+
+using window_common::TwipsPerPixel;
+using window_common::TwipsToPixels;
 
 class MapLine : public QWidget {
 public:

@@ -77,8 +77,9 @@ TEST_F(ModifyTest, ControlsStandWhereTheWindowPlacesThem) {
     writeTimes(AbhaFile());
     startMain();
     Modify* m = openEditor();
+    // Twips to the nearest pixel: the 1000-twip buttons are 67 px wide.
     auto px = [](int left, int top, int width, int height) {
-        return QRect(left / 15, top / 15, width / 15, height / 15);
+        return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0));
     };
     const std::pair<QWidget*, QRect> placed[] = {
         {m->Text1, px(360, 1260, 1545, 330)},     {m->List1[2], px(360, 2160, 1545, 3180)},
