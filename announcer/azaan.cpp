@@ -70,8 +70,6 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-// Screen texts come from std::string in UTF-8.
-
 announcer::CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
 int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 1000; }
