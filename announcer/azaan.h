@@ -90,7 +90,7 @@ public:
     int PlayAzaanFlag = 0;
     int AzaanJustPlayed = 0;
     int AzaanVolume = 0;
-    QString TempPath;
+    std::string TempPath;     // the system's bytes, with the trailing "/"
     QString TempPathRefusal;  // why there is no private temp folder for the schedules
 
     QString CityName() const;

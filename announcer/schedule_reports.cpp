@@ -2,20 +2,35 @@
 
 #include "announcer/core/times_file_problem.h"
 #include "desktop/path_text.h"
+#include "desktop/private_folder.h"
 #include "engine/atomic_file.h"
 #include "engine/times_file.h"
 #include "window_common/window_text.h"
 
-#include <QDir>
+#include <filesystem>
+#include <system_error>
 
 using window_common::Q;
 
 namespace {
 
-
 QString ReportTitle(announcer::ScheduleKind kind) {
     return kind == announcer::ScheduleKind::Daily ? QStringLiteral("Daily Schedule")
                                                   : QStringLiteral("Weekly Schedule");
+}
+
+// The folder the report goes into, with its separator: the temp folder, or the
+// current folder when there is none ("" when even that cannot be named).
+std::string ReportFolder(const desktop::TempFolder& temp) {
+    if (!temp.path.empty()) return temp.path;
+    std::error_code ec;
+    const std::string current = std::filesystem::current_path(ec).string();
+    return ec ? std::string() : current + "/";
+}
+
+void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::ScheduleKind kind) {
+    desk.messageBox(refusal + "\r\rThe " + ReportTitle(kind) + " was not written.",
+                    desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
 
 }  // namespace
@@ -33,21 +48,29 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
     }
 
     if (!source.folder.refusal.isEmpty()) {
-        desk.messageBox(source.folder.refusal + "\r\rThe " + ReportTitle(kind) + " was not written.",
-                        desktop::mb::OkOnly + desktop::mb::Critical, QString());
+        RefuseFolder(desk, source.folder.refusal, kind);
         return;
     }
-    // The temp folder ends with its separator; without one the report lands in the current folder.
-    const QString folder = source.folder.path.isEmpty() ? QDir::currentPath() + "/" : source.folder.path;
-    const std::string reportPath = desktop::PathBytes(folder) + announcer::ScheduleFileName(kind);
+    const std::string folder = ReportFolder(source.folder);
+    const std::string reportPath = folder + announcer::ScheduleFileName(kind);
 
+    // The folder is judged once more on the very folder the report goes into:
+    // one that someone else made again under its name since is refused.
+    engine::AtomicTextFile report;
     std::string error;
-    if (!engine::WriteTextFileAtomically(reportPath, announcer::ScheduleLines(kind, source.cityName, year), error,
-                                         engine::LinkAtPath::ReplaceLink)) {
-        desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + desktop::PathText(reportPath) +
-                            "\r\rReason: " + Q(error),
-                        desktop::mb::OkOnly + desktop::mb::Critical, QString());
+    if (report.open(reportPath, error, engine::LinkAtPath::ReplaceLink, engine::FolderRule::UsersAlone)) {
+        report.writeLines(announcer::ScheduleLines(kind, source.cityName, year));
+        if (report.commit(error)) {
+            desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
+            return;
+        }
+    }
+    if (report.folderRefused()) {
+        const std::string named = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
+        RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, error)), kind);
         return;
     }
-    desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
+    desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + desktop::PathText(reportPath) +
+                        "\r\rReason: " + Q(error),
+                    desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }

@@ -15,6 +15,7 @@ struct ScheduleSource {
 };
 
 // A missing or damaged times file, or a temp folder that is not private, stops
-// with a message and leaves any earlier report as it was. The report replaces
-// whatever stands at its name, a link included, and never writes through one.
+// with a message and leaves any earlier report as it was; the folder is judged
+// again on the folder the report is written into. The report replaces whatever
+// stands at its name, a link included, and never writes through one.
 void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind);

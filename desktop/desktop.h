@@ -51,10 +51,10 @@ inline constexpr int Success = 42;
 
 enum class TrayEvent { LeftRelease, RightRelease };
 
-// The user's private temp folder with its trailing "/", or the sentence that
-// says why there is none.
+// The user's private temp folder with its trailing "/", as the system's bytes,
+// or the sentence that says why there is none.
 struct TempFolder {
-    QString path;
+    std::string path;
     QString refusal;
 };
 

@@ -1,5 +1,7 @@
 #include "desktop/private_folder.h"
 
+#include "engine/private_folder_rule.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -14,29 +16,19 @@ std::string WithSlash(std::string path) {
     return path + "/";
 }
 
-// Empty when the folder is private to user, else what is wrong with it.
-std::string WhyNotPrivate(const struct stat& st, uid_t user) {
-    if (!S_ISDIR(st.st_mode)) return "it is no folder";
-    if (st.st_uid != user) return "it belongs to another user";
-    if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) return "others can write into it";
-    return {};
-}
-
 // The session made this one for the user; a link to it is the session's own.
 bool SessionsFolderIsPrivate(const std::string& path, uid_t user, struct stat& st) {
-    return !path.empty() && path[0] == '/' && ::stat(path.c_str(), &st) == 0 && WhyNotPrivate(st, user).empty();
+    return !path.empty() && path[0] == '/' && ::stat(path.c_str(), &st) == 0 &&
+           engine::WhyNotPrivateFolder(st, user).empty();
 }
 
 // Makes the program's own folder when missing; empty when usable, else the refusal.
 std::string MakeOwnFolder(const std::string& path, uid_t user, struct stat& st) {
-    const std::string refused = "The temp folder " + path + " cannot be used: ";
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return refused + std::strerror(errno) + ".";
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return TempFolderRefusal(path, std::strerror(errno));
     // Never through a link: whoever made the link chose where it leads.
-    if (::lstat(path.c_str(), &st) != 0) return refused + std::strerror(errno) + ".";
-    if (S_ISLNK(st.st_mode)) return refused + "it is a link.";
-    const std::string why = WhyNotPrivate(st, user);
-    if (!why.empty()) return refused + why + ".";
-    return {};
+    if (::lstat(path.c_str(), &st) != 0) return TempFolderRefusal(path, std::strerror(errno));
+    const std::string why = engine::WhyNotPrivateFolder(st, user);
+    return why.empty() ? std::string() : TempFolderRefusal(path, why);
 }
 
 // Walks the candidates in order; stops at the first usable one when asked to,
@@ -61,6 +53,10 @@ std::vector<UsableFolder> Usable(const PrivateFolderCandidates& c, bool firstOnl
 }
 
 }  // namespace
+
+std::string TempFolderRefusal(const std::string& folder, const std::string& why) {
+    return "The temp folder " + folder + " cannot be used: " + why + ".";
+}
 
 PrivateFolderCandidates UsersPrivateFolderCandidates() {
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");

@@ -26,6 +26,10 @@ struct PrivateFolder {
     std::string refusal;  // why there is none, as a sentence for the user
 };
 
+// The sentence that says why folder cannot take the reports: "The temp folder
+// /tmp/kelvora-1000 cannot be used: it belongs to another user."
+std::string TempFolderRefusal(const std::string& folder, const std::string& why);
+
 // The first usable candidate. runtimeDir and runUser are usable when they are
 // private to user; fallback is made when missing and usable when private.
 // Private means: a folder (fallback may not be a link), belonging to user,

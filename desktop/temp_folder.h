@@ -7,9 +7,10 @@
 
 namespace desktop {
 
-// The path keeps the system's bytes, so that any folder name works.
+// The path keeps the system's bytes, so that any folder name works; only the
+// sentence, which names it on screen, becomes text.
 inline TempFolder TempFolderOf(const PrivateFolder& folder) {
-    return {PathText(folder.path), QString::fromStdString(folder.refusal)};
+    return {folder.path, PathText(folder.refusal)};
 }
 
 }  // namespace desktop

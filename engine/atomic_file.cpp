@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/private_folder_rule.h"
 #include "engine/regular_file.h"
 #include "engine/save_leftovers.h"
 #include "engine/save_temp_name.h"
@@ -79,14 +80,55 @@ bool LinkText(const Look& look, std::string& text, int& err) {
   return true;
 }
 
-// Moves folderFd to the folder part of path (relative to it), leaving the name.
-bool EnterFolder(int& folderFd, const std::string& folder, int& err) {
-  if (folder.empty()) return true;
-  const int next = ::openat(folderFd, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  if (next < 0) {
-    err = errno;
-    return false;
+// Holds folder (relative to at; "" is at itself) as the save's folder. For a
+// folder that must be the user's alone, its last component is looked at
+// without following a link; only the user's own link is followed, from where
+// it stands, and the folder finally held must pass the rule. -1 with err set
+// when there is none to hold; refusal then says why the rule refused it.
+int HoldFolder(int at, std::string folder, FolderRule rule, int& err, std::string& refusal) {
+  if (folder.empty()) folder = ".";
+  if (rule == FolderRule::Any) {
+    const int fd = ::openat(at, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) err = errno;
+    return fd;
   }
+  int linkFolder = -1;  // where the last link followed stands, which its text is relative to
+  int held = -1;
+  for (int hops = 0; held < 0 && err == 0; ++hops) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();  // a trailing "/" would follow a link
+    auto [parent, name] = SplitPath(folder);
+    if (name.empty()) name = ".";  // the root itself
+    const int parentFd = ::openat(at, parent.empty() ? "." : parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (parentFd < 0) {
+      err = errno;
+      break;
+    }
+    Look look;
+    LookAt(parentFd, name, look);
+    if (look.err != 0) {
+      err = look.err;
+    } else if (S_ISLNK(look.st.st_mode) && look.st.st_uid == ::getuid() && hops < kLinkHops) {
+      if (LinkText(look, folder, err)) {
+        if (linkFolder >= 0) ::close(linkFolder);
+        at = linkFolder = parentFd;
+        continue;
+      }
+    } else {
+      refusal = WhyNotPrivateFolder(look.st, ::getuid());
+      if (refusal.empty()) std::swap(held, look.fd);
+      else err = EACCES;
+    }
+    ::close(parentFd);
+  }
+  if (linkFolder >= 0) ::close(linkFolder);
+  return held;
+}
+
+// Moves folderFd to the folder part of path (relative to it), leaving the name.
+bool EnterFolder(int& folderFd, const std::string& folder, FolderRule rule, int& err, std::string& refusal) {
+  if (folder.empty() && rule == FolderRule::Any) return true;
+  const int next = HoldFolder(folderFd, folder, rule, err, refusal);
+  if (next < 0) return false;
   ::close(folderFd);
   folderFd = next;
   return true;
@@ -96,18 +138,20 @@ bool EnterFolder(int& folderFd, const std::string& folder, int& err) {
 
 AtomicTextFile::~AtomicTextFile() { abort(); }
 
-bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPath links) {
+bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPath links, FolderRule folders) {
   abort();
   error.clear();
   failedErrno_ = 0;
+  folderRefused_ = false;
   buffer_.clear();
   if (path.empty()) {
     error = Reason(ENOENT);
     return false;
   }
   auto [folder, name] = SplitPath(path);  // name: the one to look at next
-  folderFd_ = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  int err = folderFd_ < 0 ? errno : 0;
+  int err = 0;
+  std::string refusal;  // why the folder rule refused a folder
+  folderFd_ = HoldFolder(AT_FDCWD, folder, folders, err, refusal);
   bool exists = false;
   struct stat existing{};
   for (int hops = 0; err == 0; ++hops) {
@@ -130,7 +174,7 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
       if (err == 0 && LinkText(look, text, err)) {
         auto [linkFolder, linkName] = SplitPath(text);
         name = std::move(linkName);
-        EnterFolder(folderFd_, linkFolder, err);
+        EnterFolder(folderFd_, linkFolder, folders, err, refusal);
       }
       continue;
     }
@@ -148,7 +192,8 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     break;
   }
   if (err != 0) {
-    error = Reason(err);
+    folderRefused_ = !refusal.empty();
+    error = folderRefused_ ? refusal : Reason(err);
     closeFolder();
     return false;
   }
@@ -188,6 +233,13 @@ bool AtomicTextFile::writeLine(std::string_view line) {
   buffer_ += "\r\n";
   if (buffer_.size() >= kFlushAt) return flushBuffer();
   return true;
+}
+
+bool AtomicTextFile::writeLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    if (!writeLine(line)) return false;
+  }
+  return fd_ >= 0;
 }
 
 bool AtomicTextFile::commit(std::string& error) {
@@ -230,12 +282,10 @@ void AtomicTextFile::abort() {
 }
 
 bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
-                             LinkAtPath links) {
+                             LinkAtPath links, FolderRule folders) {
   AtomicTextFile file;
-  if (!file.open(path, error, links)) return false;
-  for (const std::string& line : lines) {
-    if (!file.writeLine(line)) break;  // commit reports why
-  }
+  if (!file.open(path, error, links, folders)) return false;
+  file.writeLines(lines);  // commit reports why when it failed
   return file.commit(error);
 }
 

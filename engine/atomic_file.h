@@ -14,6 +14,13 @@ namespace engine {
 // user owns; a link another user planted is replaced as with ReplaceLink.
 enum class LinkAtPath { Follow, ReplaceLink };
 
+// Which folder may take the save: any the path leads to, or only a real folder
+// of the user's that no one else can write into. The rule is applied to the
+// folder the writer holds, so a folder someone remade under the name since it
+// was last judged is refused. Its last component is looked at without
+// following a link other than the user's own.
+enum class FolderRule { Any, UsersAlone };
+
 // Writes a text file so that the old one survives any failure: the lines go to a
 // temporary file in the same folder, which replaces the file in one rename on
 // commit. Error texts are plain English and give the reason
@@ -33,10 +40,16 @@ class AtomicTextFile : public LineSink {
   AtomicTextFile(const AtomicTextFile&) = delete;
   AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
-  // Creates the temporary file beside path (beside the linked file when following).
-  bool open(const std::string& path, std::string& error, LinkAtPath links = LinkAtPath::Follow);
+  // Creates the temporary file beside path (beside the linked file when
+  // following). A folder the rule refuses gives false with folderRefused() set
+  // and the reason in error as the end of a sentence ("it belongs to another user").
+  bool open(const std::string& path, std::string& error, LinkAtPath links = LinkAtPath::Follow,
+            FolderRule folders = FolderRule::Any);
+  bool folderRefused() const { return folderRefused_; }
   // Appends line + CR LF; false once anything failed.
   bool writeLine(std::string_view line) override;
+  // Appends each line + CR LF; false once anything failed.
+  bool writeLines(const std::vector<std::string>& lines);
   // Flushes, closes and renames the temporary file over path.
   bool commit(std::string& error);
   // Removes the temporary file; path is left as it was.
@@ -52,11 +65,12 @@ class AtomicTextFile : public LineSink {
   std::string tempName_;
   std::string buffer_;
   int failedErrno_ = 0;
+  bool folderRefused_ = false;
 };
 
 // The lines, each ended by CR LF, as the new content of path, written as above;
 // false, with the reason in error, when they could not be.
 bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
-                             LinkAtPath links = LinkAtPath::Follow);
+                             LinkAtPath links = LinkAtPath::Follow, FolderRule folders = FolderRule::Any);
 
 }  // namespace engine

@@ -5,6 +5,7 @@
 #include "announcer/elided_label.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
+#include "desktop/path_text.h"
 #include "tests/support/centred_frame.h"
 #include "tests/support/pictures.h"
 
@@ -58,7 +59,7 @@ TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     EXPECT_EQ(desk.trayTip, "Kelvora");
     EXPECT_EQ(w->windowTitle(), "Kelvora - v3.2");
     EXPECT_EQ(desk.claimedTitles, std::vector<QString>{"Kelvora - v3.2"});
-    EXPECT_EQ(w->TempPath, desk.temp);
+    EXPECT_EQ(desktop::PathText(w->TempPath), desk.temp);
     EXPECT_TRUE(w->TempPathRefusal.isEmpty());
     EXPECT_EQ(w->PlayAzaanFlag, 1);
     EXPECT_EQ(w->Timer1.interval(), 59000);

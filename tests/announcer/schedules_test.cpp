@@ -3,6 +3,7 @@
 #include "announcer/core/today_record.h"
 #include "engine/utf8_text.h"
 #include "tests/support/planted_link.h"
+#include "tests/support/temp_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -215,7 +216,7 @@ TEST_F(SchedulesTest, TheTempFolderIsJudgedAgainForEveryReport) {
     desk.ownTempFolder = own;
     writeTimes(AbhaFile());
     startMain();
-    EXPECT_EQ(main->TempPath, own + "/");
+    EXPECT_EQ(main->TempPath, ownPath + "/");
     main->mnuQandor_Click();
     ASSERT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(Lines(ReadBytes(own + "/Daily.txt")).size(), 372u);
@@ -251,6 +252,41 @@ TEST_F(SchedulesTest, TheTempFolderIsJudgedAgainForEveryReport) {
     EXPECT_EQ(Lines(ReadBytes(own + "/Weekly.txt")).size(), 59u);
     ASSERT_EQ(desk.commandLines.size(), 1u);
     EXPECT_EQ(desk.commandLines[0].line, "notepad " + own + "/Weekly.txt");
+}
+
+// The folder was judged the user's alone, and someone else has made one of its
+// name since (here: the same folder, now another user's and open to all): the
+// report is refused by the same sentence as at start, and nothing lands there.
+TEST_F(SchedulesTest, AFolderRemadeByAnotherUserAfterItWasJudgedTakesNoReport) {
+    writeTimes(AbhaFile());
+    startMain();
+    const std::string folder = QFile::encodeName(desk.temp).toStdString();
+    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+    ASSERT_EQ(::chown(folder.c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
+    main->mnuQandor_Click();
+    ASSERT_EQ(desk.messageBoxes.size(), 1u);
+    EXPECT_EQ(desk.messageBoxes[0].text, "The temp folder " + desk.temp.chopped(1) +
+                                             " cannot be used: it belongs to another user.\r\r"
+                                             "The Daily Schedule was not written.");
+    EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly + desktop::mb::Critical);
+    EXPECT_TRUE(desk.commandLines.empty());
+    EXPECT_TRUE(QDir(desk.temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+// A temp folder named in Latin-1 ("Gebet-M\xfcnchen", say from XDG_RUNTIME_DIR)
+// takes the report by its very bytes, and the viewer is given them.
+TEST_F(SchedulesTest, ATempFolderOfAnyNameTakesTheReport) {
+    const std::string folder = QFile::encodeName(desk.temp).toStdString() + "Gebet-M\xfcnchen/";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    desk.tempBytes = folder;
+    writeTimes(AbhaFile());
+    startMain();
+    EXPECT_EQ(main->TempPath, folder);
+    main->mnuQandorW_Click();
+    EXPECT_TRUE(desk.messageBoxes.empty());
+    EXPECT_EQ(Lines(test_support::TempFolder::Read(folder + "Weekly.txt")).size(), 59u);
+    ASSERT_EQ(desk.commandLines.size(), 1u);
+    EXPECT_EQ(desk.commandLines[0].bytes, "notepad " + folder + "Weekly.txt");
 }
 
 // The calculator's file, fine-tuned and saved by the editor, read again by the

@@ -72,9 +72,10 @@ TEST(QtDesktop, TheTempFolderIsPrivateWhateverTmpdirSays) {
     desktop::QtDesktop desk;
     const desktop::TempFolder temp = desk.tempFolder();
     EXPECT_TRUE(temp.refusal.isEmpty()) << temp.refusal.toStdString();
-    EXPECT_TRUE(temp.path.endsWith('/'));
+    ASSERT_FALSE(temp.path.empty());
+    EXPECT_EQ(temp.path.back(), '/');
     struct stat st{};
-    ASSERT_EQ(::lstat(QFile::encodeName(temp.path).constData(), &st), 0);
+    ASSERT_EQ(::lstat(temp.path.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_uid, ::getuid());
     EXPECT_EQ(st.st_mode & (S_IWGRP | S_IWOTH), 0u);
@@ -82,6 +83,18 @@ TEST(QtDesktop, TheTempFolderIsPrivateWhateverTmpdirSays) {
     QTemporaryDir other;
     ScopedEnv tmpdir("TMPDIR", QFile::encodeName(other.path()));
     EXPECT_EQ(desk.tempFolder().path, temp.path);
+}
+
+// The session's folder named in Latin-1 is handed on by its very bytes.
+TEST(QtDesktop, TheTempFolderKeepsTheBytesOfItsName) {
+    test_support::TempFolder temp;
+    const std::string session = temp.file(Latin1Folder);
+    ASSERT_TRUE(fs::create_directory(session));
+    fs::permissions(session, fs::perms::owner_all);
+    ScopedEnv runtime("XDG_RUNTIME_DIR", QByteArray::fromStdString(session));
+    const desktop::TempFolder chosen = desktop::QtDesktop().tempFolder();
+    EXPECT_TRUE(chosen.refusal.isEmpty()) << chosen.refusal.toStdString();
+    EXPECT_EQ(chosen.path, session + "/");
 }
 
 TEST(QtDesktop, AMissingProgramIsReportedAsNotStarted) {

@@ -50,7 +50,7 @@ std::string ScriptedDesktop::programFolder() {
     return folderBytes.empty() ? desktop::PathBytes(folder) : folderBytes;
 }
 desktop::TempFolder ScriptedDesktop::tempFolder() {
-    if (ownTempFolder.isEmpty()) return {temp, tempRefusal};
+    if (ownTempFolder.isEmpty()) return {tempBytes.empty() ? desktop::PathBytes(temp) : tempBytes, tempRefusal};
     return desktop::TempFolderOf(
         desktop::ChoosePrivateFolder({"", "", desktop::PathBytes(ownTempFolder), ::getuid()}));
 }

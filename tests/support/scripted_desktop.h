@@ -55,6 +55,7 @@ public:
     QString folder;                // programFolder(); a fresh temporary folder
     std::string folderBytes;       // when set, programFolder() in place of folder: a name that is no UTF-8
     QString temp;                  // tempFolder(); a fresh temporary folder with "/"
+    std::string tempBytes;         // when set, tempFolder() in place of temp: a name that is no UTF-8
     QString tempRefusal;           // tempFolder()'s refusal
     // When set, tempFolder() judges this folder afresh at every call by the
     // rules for the program's own /tmp folder (made when missing, refused when
