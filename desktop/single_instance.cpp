@@ -11,26 +11,29 @@
 
 namespace desktop {
 
-std::string instanceLockName(const std::string& folder, const QString& title) {
-    // Letters and digits keep the name readable; the hash keeps titles that
-    // differ only in punctuation apart.
+namespace {
+
+// The part of a lock file's name that stands for the title. Letters and digits
+// keep it readable; the hash keeps titles that differ only in punctuation or
+// blanks apart.
+std::string TitlePart(const QString& title) {
     QString readable;
     for (QChar c : title.left(40)) readable += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QChar('_');
     const QByteArray hash =
         QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
-    return folder + QStringLiteral("suite-%1-%2.lock").arg(readable, QString::fromLatin1(hash)).toStdString();
+    return readable.toStdString() + '-' + hash.toStdString();
+}
+
+}  // namespace
+
+std::string instanceLockName(const std::string& folder, const QString& title) {
+    return folder + "suite-" + TitlePart(title) + ".lock";
 }
 
 std::string programFolderLockName(const std::string& programFolder, const QString& title) {
-    QString plain;
-    for (QChar c : title.left(60)) {
-        const bool kept = c.unicode() < 128 && (c.isLetterOrNumber() || c == '.' || c == '-');
-        if (kept) plain += c;
-        else if (!c.isSpace()) plain += QChar('_');
-    }
     std::string folder = programFolder;
     if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder + '.' + plain.toStdString() + '-' + std::to_string(::getuid()) + ".lock";
+    return folder + '.' + TitlePart(title) + '-' + std::to_string(::getuid()) + ".lock";
 }
 
 InstanceClaims::InstanceClaims() : InstanceClaims(UsersPrivateFolderCandidates()) {}

@@ -27,11 +27,11 @@ namespace desktop {
 // folder of any name takes its lock.
 std::string instanceLockName(const std::string& folder, const QString& title);
 
-// The running user's lock file for a title in the program's folder: a plain
-// hidden name made of the title's letters, digits, points and dashes and the
-// user's number, ".Kelvora-v3.2-1000.lock" for "Kelvora - v3.2" and user 1000.
-// Each user has a name of their own there, so that users sharing one program
-// folder never take each other's lock files for planted ones.
+// The running user's lock file for a title in the program's folder: hidden,
+// and named for the title as in a private folder, followed by the user's
+// number: ".Kelvora___v3_2-b77cd1a4b6-1000.lock" for "Kelvora - v3.2" and user
+// 1000. Each user has a name of their own there, so that users sharing one
+// program folder never take each other's lock files for planted ones.
 std::string programFolderLockName(const std::string& programFolder, const QString& title);
 
 // The titles this program has claimed; they are released when it ends.

@@ -243,7 +243,9 @@ TEST(SingleInstance, TwoStartsFromOneProgramFolderNeverBothRunWhateverStandsInTm
         EXPECT_EQ(st.st_mode & 07777, 0600u);
     }
     EXPECT_EQ(desktop::programFolderLockName("/opt/prayer", "Kelvora - v3.2"),
-              "/opt/prayer/.Kelvora-v3.2-" + std::to_string(me) + ".lock");
+              "/opt/prayer/.Kelvora___v3_2-b77cd1a4b6-" + std::to_string(me) + ".lock");
+    EXPECT_EQ(desktop::instanceLockName("/run/user/1000/", "Kelvora - v3.2"),
+              "/run/user/1000/suite-Kelvora___v3_2-b77cd1a4b6.lock");
 
     // A program folder named in Latin-1 ("Gebet-München") takes its lock all the same.
     const std::string latin1 = folders.program() + "/Gebet-M\xfcnchen";
@@ -253,6 +255,27 @@ TEST(SingleInstance, TwoStartsFromOneProgramFolderNeverBothRunWhateverStandsInTm
     EXPECT_TRUE(one.claim(title, latin1));
     EXPECT_FALSE(two.claim(title, latin1));
     EXPECT_TRUE(std::filesystem::is_regular_file(LockFileIn(latin1, title)));
+}
+
+// Programs of different titles run side by side from one folder, however
+// little their titles differ: in blanks only, or only after many characters.
+TEST(SingleInstance, TitlesThatDifferOnlyInBlanksOrLateNeverShareTheProgramFoldersLock) {
+    const Folders folders;
+    const desktop::PrivateFolderCandidates none{"", "", folders.squatted(true), ::getuid()};
+    const QString longTitle = QString(70, QChar('k'));
+    const std::pair<QString, QString> pairs[] = {
+        {"Kelvora - v3.2", "Kelvora-v3.2"},
+        {"Kelvora - v3.2", "Kelvora  -  v3.2"},
+        {longTitle + "1", longTitle + "2"},
+    };
+    for (const auto& [one, other] : pairs) {
+        SCOPED_TRACE(one.toStdString() + " | " + other.toStdString());
+        const std::string program = folders.program();
+        desktop::InstanceClaims first(none), second(none);
+        EXPECT_TRUE(first.claim(one, program));
+        EXPECT_TRUE(second.claim(other, program));
+        EXPECT_EQ(Entries(program).size(), 2u);
+    }
 }
 
 // Another user who may write into the program folder plants something at the
