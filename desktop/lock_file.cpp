@@ -1,10 +1,14 @@
 #include "desktop/lock_file.h"
 
+#include "engine/leftover_name.h"
+#include "engine/save_leftovers.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <optional>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,7 +20,32 @@ namespace {
 // still changes under every look after that is somebody's game, and passed over.
 constexpr int kLooks = 8;
 
+constexpr std::string_view kFreshEnd = ".new";
+
 bool IsOwnRegularFile(const struct stat& st) { return S_ISREG(st.st_mode) && st.st_uid == ::getuid(); }
+
+// The fresh lock file a start makes beside the lock file before swapping it
+// in: "<lock file>.<pid>.<n>.new".
+std::string FreshLockFileName(const std::string& path) {
+    static std::atomic<unsigned> made{0};
+    return path + "." + std::to_string(::getpid()) + "." + std::to_string(++made) + std::string(kFreshEnd);
+}
+
+// A start killed while swapping leaves its fresh lock file behind for good:
+// those of the user's whose start no longer runs go at the next take.
+void RemoveKilledStartsLeftovers(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string lockName = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    const int folderFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) return;
+    engine::RemoveDeadLeftovers(folderFd, [&](std::string_view entry) -> std::optional<pid_t> {
+        std::string_view rest;
+        const std::optional<pid_t> pid = engine::ProcessNamedIn(entry, lockName, rest);
+        return pid && rest == kFreshEnd ? pid : std::nullopt;
+    });
+    ::close(folderFd);
+}
 
 // Whether the name leads to the file open at fd.
 bool NameLeadsTo(const std::string& path, int fd) {
@@ -45,8 +74,7 @@ std::optional<LockAttempt> LockIfStillNamed(const std::string& path, int fd) {
 // (another start made it since this one looked), it goes back at once, and the
 // caller looks again: a running program's lock file is never swapped away.
 std::optional<LockAttempt> SwapInFreshLockFile(const std::string& path) {
-    static std::atomic<unsigned> made{0};
-    const std::string fresh = path + "." + std::to_string(::getpid()) + "." + std::to_string(++made) + ".new";
+    const std::string fresh = FreshLockFileName(path);
     const int fd = ::open(fresh.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return LockAttempt{};  // the folder cannot take a lock file
     ::flock(fd, LOCK_EX | LOCK_NB);    // nobody else knows this file yet
@@ -74,6 +102,7 @@ std::optional<LockAttempt> SwapInFreshLockFile(const std::string& path) {
 }  // namespace
 
 LockAttempt TakeLockFile(const std::string& path) {
+    RemoveKilledStartsLeftovers(path);
     for (int look = 0; look < kLooks; ++look) {
         // One look at the name decides: the open never follows a link and never
         // waits on a FIFO, and only a regular file of the user's is kept.

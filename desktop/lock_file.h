@@ -23,7 +23,8 @@ struct LockAttempt {
 
 // Locks the file at path, making it when missing. Of several programs locking
 // one path at once, exactly one takes it, even while they replace what another
-// user planted there.
+// user planted there. What starts killed while swapping a fresh lock file in
+// left beside it goes on the way (the user's own files, their start ended).
 LockAttempt TakeLockFile(const std::string& path);
 
 }  // namespace desktop

@@ -21,7 +21,7 @@ bool ProcessEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 }  // namespace
 
-void RemoveSaveLeftovers(int folderFd, const std::string& targetName) {
+void RemoveDeadLeftovers(int folderFd, const LeftoverOwner& owner) {
   const int listFd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (listFd < 0) return;
   DIR* listing = ::fdopendir(listFd);
@@ -32,7 +32,7 @@ void RemoveSaveLeftovers(int folderFd, const std::string& targetName) {
   int seen = 0;
   while (const dirent* entry = ::readdir(listing)) {
     if (++seen > EntryLimit) break;
-    const auto pid = SaveTempNameOwner(entry->d_name, targetName);
+    const auto pid = owner(entry->d_name);
     if (!pid) continue;
     struct stat st{};
     if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
@@ -40,6 +40,10 @@ void RemoveSaveLeftovers(int folderFd, const std::string& targetName) {
     ::unlinkat(folderFd, entry->d_name, 0);
   }
   ::closedir(listing);
+}
+
+void RemoveSaveLeftovers(int folderFd, const std::string& targetName) {
+  RemoveDeadLeftovers(folderFd, [&](std::string_view entry) { return SaveTempNameOwner(entry, targetName); });
 }
 
 }  // namespace engine
