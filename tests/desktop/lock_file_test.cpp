@@ -1,7 +1,7 @@
 // What a start killed while swapping a fresh lock file in leaves beside the
 // lock file, and what the next take clears away (and what it never touches).
 #include "desktop/lock_file.h"
-#include "tests/support/planted_link.h"
+#include "tests/support/leftover_cases.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace {
@@ -36,35 +35,18 @@ std::string KilledStartsLeftover(const test_support::TempFolder& folder) {
 }
 
 TEST(LockFileLeftovers, TheNextTakeRemovesOnlyKilledStartsFreshLockFiles) {
-    using Make = std::function<std::string(const test_support::TempFolder&, const std::string& leftover)>;
-    const auto renamed = [](std::function<std::string(const std::string&)> newName) -> Make {
-        return [newName](const test_support::TempFolder& f, const std::string& leftover) {
-            const std::string name = newName(leftover);
-            fs::rename(f.file(leftover), f.file(name));
-            return name;
-        };
-    };
+    using test_support::Renamed;
     const std::string own = std::to_string(::getpid());
-    struct Case {
-        const char* what;
-        Make make;  // turns the killed start's leftover into the entry under test
-        bool removed;
+    const test_support::LeftoverCase cases[] = {
+        {"a killed start's fresh lock file", test_support::AsLeft(), true},
+        {"its start still runs", Renamed([&](auto&) { return LockName + "." + own + ".1.new"; }), false},
+        {"another user's", test_support::HandedToAnotherUser(), false},
+        {"another lock file's", Renamed([](auto& l) { return ".Other" + l.substr(6); }), false},
+        {"something after", Renamed([](auto& l) { return l + "~"; }), false},
+        {"a save's end", Renamed([](auto& l) { return l.substr(0, l.size() - 4) + ".tmp"; }), false},
+        {"a leading zero", Renamed([](auto& l) { return LockName + ".0" + l.substr(LockName.size() + 1); }), false},
     };
-    const Case cases[] = {
-        {"a killed start's fresh lock file", [](auto&, const std::string& l) { return l; }, true},
-        {"its start still runs", renamed([&](auto&) { return LockName + "." + own + ".1.new"; }), false},
-        {"another user's",
-         [](const test_support::TempFolder& f, const std::string& l) {
-             EXPECT_EQ(::lchown(f.file(l).c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
-             return l;
-         },
-         false},
-        {"another lock file's", renamed([](auto& l) { return ".Other" + l.substr(6); }), false},
-        {"something after", renamed([](auto& l) { return l + "~"; }), false},
-        {"a save's end", renamed([](auto& l) { return l.substr(0, l.size() - 4) + ".tmp"; }), false},
-        {"a leading zero", renamed([](auto& l) { return LockName + ".0" + l.substr(LockName.size() + 1); }), false},
-    };
-    for (const Case& c : cases) {
+    for (const test_support::LeftoverCase& c : cases) {
         SCOPED_TRACE(c.what);
         test_support::TempFolder folder;
         const std::string entry = c.make(folder, KilledStartsLeftover(folder));

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "engine/atomic_file.h"
-#include "tests/support/planted_link.h"
+#include "tests/support/leftover_cases.h"
 #include "tests/support/temp_folder.h"
 
 namespace engine {
@@ -49,50 +49,33 @@ std::string WithPid(const std::string& leftover, const std::string& target, pid_
 
 TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
   const std::string target = "AzaanTimes.dat";
-  using Make = std::function<std::string(const test_support::TempFolder&, const std::string& leftover)>;
-  const auto rename = [](std::function<std::string(const std::string&)> newName) -> Make {
-    return [newName](const test_support::TempFolder& f, const std::string& leftover) {
-      const std::string name = newName(leftover);
-      fs::rename(f.file(leftover), f.file(name));
-      return name;
-    };
-  };
-  const auto replace = [](std::function<void(const std::string&)> make) -> Make {
+  using test_support::Renamed;
+  const auto replace = [](std::function<void(const std::string&)> make) -> test_support::MakeEntry {
     return [make](const test_support::TempFolder& f, const std::string& leftover) {
       fs::remove(f.file(leftover));
       make(f.file(leftover));
       return leftover;
     };
   };
-  struct Case {
-    const char* what;
-    Make make;  // turns the killed save's leftover into the entry under test
-    bool removed;
-  };
-  const Case cases[] = {
-      {"a killed save's leftover", [](auto&, const std::string& l) { return l; }, true},
-      {"its process still runs", rename([&](auto& l) { return WithPid(l, target, ::getpid()); }), false},
-      {"another's process runs", rename([&](auto& l) { return WithPid(l, target, 1); }), false},
-      {"another user's file",
-       [](const test_support::TempFolder& f, const std::string& l) {
-         EXPECT_EQ(::lchown(f.file(l).c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
-         return l;
-       },
-       false},
+  const test_support::LeftoverCase cases[] = {
+      {"a killed save's leftover", test_support::AsLeft(), true},
+      {"its process still runs", Renamed([&](auto& l) { return WithPid(l, target, ::getpid()); }), false},
+      {"another's process runs", Renamed([&](auto& l) { return WithPid(l, target, 1); }), false},
+      {"another user's file", test_support::HandedToAnotherUser(), false},
       {"a link", replace([](const std::string& p) { fs::create_symlink("/etc/hostname", p); }), false},
       {"a dangling link", replace([](const std::string& p) { fs::create_symlink("nowhere", p); }), false},
       {"a folder", replace([](const std::string& p) { fs::create_directory(p); }), false},
       {"a FIFO", replace([](const std::string& p) { ::mkfifo(p.c_str(), 0600); }), false},
-      {"no leading dot", rename([](auto& l) { return "_" + l.substr(1); }), false},
-      {"another file's name", rename([&](auto& l) { return ".DST.TXT" + l.substr(target.size() + 1); }), false},
-      {"seven hex digits", rename([](auto& l) { return l.substr(0, l.size() - 5) + ".tmp"; }), false},
-      {"capital hex digits", rename([](auto& l) { return l.substr(0, l.size() - 12) + "ABCDEF01.tmp"; }), false},
-      {"a leading zero", rename([&](auto& l) { return l.substr(0, target.size() + 2) + "0" + l.substr(target.size() + 2); }),
+      {"no leading dot", Renamed([](auto& l) { return "_" + l.substr(1); }), false},
+      {"another file's name", Renamed([&](auto& l) { return ".DST.TXT" + l.substr(target.size() + 1); }), false},
+      {"seven hex digits", Renamed([](auto& l) { return l.substr(0, l.size() - 5) + ".tmp"; }), false},
+      {"capital hex digits", Renamed([](auto& l) { return l.substr(0, l.size() - 12) + "ABCDEF01.tmp"; }), false},
+      {"a leading zero", Renamed([&](auto& l) { return l.substr(0, target.size() + 2) + "0" + l.substr(target.size() + 2); }),
        false},
-      {"cut short", rename([](auto& l) { return l.substr(0, l.size() - 6); }), false},
-      {"something after", rename([](auto& l) { return l + "~"; }), false},
+      {"cut short", Renamed([](auto& l) { return l.substr(0, l.size() - 6); }), false},
+      {"something after", Renamed([](auto& l) { return l + "~"; }), false},
   };
-  for (const Case& c : cases) {
+  for (const test_support::LeftoverCase& c : cases) {
     test_support::TempFolder folder;
     folder.write(target, "old year");
     const std::string leftover = KilledSave(folder, target);
