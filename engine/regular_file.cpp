@@ -55,14 +55,17 @@ int OpenThroughOwnLink(const std::string& path, int flags) {
   return fd;
 }
 
-int OpenToWrite(const std::string& path, int flags) {
+// The regular file at path, opened to append to and never made; a link is
+// followed only when it is the user's own.
+int OpenExistingToAppend(const std::string& path) {
+  constexpr int flags = O_WRONLY | O_APPEND;
+  const int fd = OpenRegularFile(path, flags | O_NOFOLLOW);
+  if (fd >= 0 || errno != ELOOP) return fd;
   struct stat st{};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    if (st.st_uid == ::getuid()) return OpenThroughOwnLink(path, flags);
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;
-  }
-  // A link planted after the look is refused, not followed.
-  return OpenRegularFile(path, flags | O_NOFOLLOW);
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid == ::getuid())
+    return OpenThroughOwnLink(path, flags);
+  errno = ELOOP;
+  return -1;
 }
 
 }  // namespace
@@ -81,12 +84,18 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
   return true;
 }
 
-bool AppendToRegularFile(const std::string& path, const std::string& bytes) {
-  const int fd = OpenToWrite(path, O_WRONLY | O_CREAT | O_APPEND);
-  if (fd < 0) return false;
+AppendResult AppendToExistingFile(const std::string& path, const std::string& bytes,
+                                  const std::function<bool(std::uintmax_t size)>& sizeFits) {
+  const int fd = OpenExistingToAppend(path);
+  if (fd < 0) return AppendResult::NotAppended;
+  struct stat st{};
+  if (::fstat(fd, &st) != 0 || !sizeFits(static_cast<std::uintmax_t>(st.st_size))) {
+    ::close(fd);
+    return AppendResult::NotAppended;
+  }
   int err = 0;
   const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
-  return ::close(fd) == 0 && written;
+  return ::close(fd) == 0 && written ? AppendResult::Appended : AppendResult::WriteFailed;
 }
 
 }  // namespace engine
