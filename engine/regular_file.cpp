@@ -7,22 +7,27 @@
 namespace engine {
 
 int OpenRegularFile(const std::string& path, int flags) {
+  // Cutting or making would act before the file is known to be a regular one,
+  // and through whatever link stands at the name: whole files are saved by
+  // atomic_file instead.
+  if ((flags & (O_TRUNC | O_CREAT)) != 0) {
+    errno = EINVAL;
+    return -1;
+  }
   // A device is never opened at all; the check after opening covers a swap in between.
   struct stat st{};
   if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
     errno = EINVAL;
     return -1;
   }
-  // Truncation waits until the opened file is known to be regular.
-  const bool truncate = (flags & O_TRUNC) != 0;
-  const int fd = ::open(path.c_str(), (flags & ~O_TRUNC) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return -1;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     errno = EINVAL;
     return -1;
   }
-  if ((truncate && ::ftruncate(fd, 0) != 0) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+  if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     const int err = errno;
     ::close(fd);
     errno = err;

@@ -12,8 +12,8 @@ namespace engine {
 // Opens path (a link is followed) only when it is a regular file, without ever
 // waiting on a FIFO or touching a device: returns the descriptor in blocking mode,
 // or -1 with errno set (EINVAL for anything but a regular file). flags are
-// open()'s, e.g. O_RDONLY or O_WRONLY | O_APPEND | O_CREAT; new files get mode 0666
-// less the umask.
+// open()'s, e.g. O_RDONLY or O_WRONLY | O_APPEND; O_TRUNC and O_CREAT are refused
+// (EINVAL): nothing is cut or made here.
 int OpenRegularFile(const std::string& path, int flags);
 
 // True when path is a symbolic link that another user made: in a folder others
