@@ -20,8 +20,8 @@ constexpr int EntryLimit = 1 << 16;
 
 // kill() sees only this machine's processes: in a folder shared over the network
 // or between containers, a save still running elsewhere looks dead. A save writes
-// its temporary file within moments, so one left untouched this long is no live
-// save's, whatever clock skew lies between the machines.
+// its temporary file within moments, so one left untouched this long (room for
+// clocks some minutes apart) is no live save's.
 constexpr std::time_t LeftoverAgeSeconds = 10 * 60;
 
 bool ProcessEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
