@@ -2,6 +2,7 @@
 // what the next save of that file clears away (and what it never touches).
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,6 +48,15 @@ std::string WithPid(const std::string& leftover, const std::string& target, pid_
   return leftover.substr(0, start) + std::to_string(pid) + leftover.substr(leftover.find('.', start));
 }
 
+// Dates an entry (a link itself, not its target) the given minutes back.
+void Age(const std::string& path, int minutes) {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  now.tv_sec -= minutes * 60;
+  const timespec times[2] = {now, now};
+  EXPECT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
 TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
   const std::string target = "AzaanTimes.dat";
   using Make = std::function<std::string(const test_support::TempFolder&, const std::string& leftover)>;
@@ -68,9 +78,13 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
     const char* what;
     Make make;  // turns the killed save's leftover into the entry under test
     bool removed;
+    int ageMinutes = 60;  // how long ago the entry was last written
   };
   const Case cases[] = {
       {"a killed save's leftover", [](auto&, const std::string& l) { return l; }, true},
+      {"written just now", [](auto&, const std::string& l) { return l; }, false, 0},
+      {"written nine minutes ago", [](auto&, const std::string& l) { return l; }, false, 9},
+      {"written eleven minutes ago", [](auto&, const std::string& l) { return l; }, true, 11},
       {"its process still runs", rename([&](auto& l) { return WithPid(l, target, ::getpid()); }), false},
       {"another's process runs", rename([&](auto& l) { return WithPid(l, target, 1); }), false},
       {"another user's file",
@@ -98,6 +112,7 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
     const std::string leftover = KilledSave(folder, target);
     ASSERT_FALSE(leftover.empty()) << c.what;
     const std::string entry = c.make(folder, leftover);
+    Age(folder.file(entry), c.ageMinutes);
 
     std::string error;
     ASSERT_TRUE(WriteTextFileAtomically(folder.file(target), {"new year"}, error)) << c.what << ": " << error;
