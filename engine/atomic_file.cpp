@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -32,24 +31,17 @@ std::pair<std::string, std::string> SplitPath(const std::string& path) {
   return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
-bool InOurGroups(gid_t gid) {
-  if (gid == ::getegid()) return true;
-  const int count = ::getgroups(0, nullptr);
-  if (count <= 0) return false;
-  std::vector<gid_t> groups(static_cast<std::size_t>(count));
-  const int got = ::getgroups(count, groups.data());
-  return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
-}
-
-// The rename would replace a read-only file as easily as any other; a file the
-// user protected stays as it is (root passes every check, so the mode bits count too).
-bool MayReplace(const struct stat& st) {
-  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-  const uid_t uid = ::geteuid();
-  if (uid == 0) return true;
-  if (st.st_uid == uid) return (st.st_mode & S_IWUSR) != 0;
-  if (InOurGroups(st.st_gid)) return (st.st_mode & S_IWGRP) != 0;
-  return (st.st_mode & S_IWOTH) != 0;
+// The rename would replace a read-only file as easily as any other, so the
+// system is asked whether the user may write the file the look found (access
+// lists and capabilities included): 0 when so, else its reason. Root passes that
+// for every file, so a file with no write bit at all, one the user made
+// read-only, stays too.
+int RefusalToReplace(int folderFd, const std::string& name, const struct stat& st) {
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+  int answer = ::faccessat(folderFd, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW);
+  // A system that cannot test the entry itself tests the same name.
+  if (answer != 0 && errno == EINVAL) answer = ::faccessat(folderFd, name.c_str(), W_OK, AT_EACCESS);
+  return answer == 0 ? 0 : errno;
 }
 
 // The one look at a name: a handle on whatever stands there, a link itself
@@ -184,8 +176,8 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
       error = NotARegularFile;
       closeFolder();
       return false;
-    } else if (!MayReplace(look.st)) {
-      err = EACCES;
+    } else {
+      err = RefusalToReplace(folderFd_, name, look.st);
     }
     exists = true;
     existing = look.st;

@@ -7,22 +7,27 @@
 namespace engine {
 
 int OpenRegularFile(const std::string& path, int flags) {
+  // Cutting or making would act before the file is known to be a regular one,
+  // and through whatever link stands at the name: whole files are saved by
+  // atomic_file instead.
+  if ((flags & (O_TRUNC | O_CREAT)) != 0) {
+    errno = EINVAL;
+    return -1;
+  }
   // A device is never opened at all; the check after opening covers a swap in between.
   struct stat st{};
   if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
     errno = EINVAL;
     return -1;
   }
-  // Truncation waits until the opened file is known to be regular.
-  const bool truncate = (flags & O_TRUNC) != 0;
-  const int fd = ::open(path.c_str(), (flags & ~O_TRUNC) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return -1;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     errno = EINVAL;
     return -1;
   }
-  if ((truncate && ::ftruncate(fd, 0) != 0) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+  if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     const int err = errno;
     ::close(fd);
     errno = err;
@@ -55,14 +60,17 @@ int OpenThroughOwnLink(const std::string& path, int flags) {
   return fd;
 }
 
-int OpenToWrite(const std::string& path, int flags) {
+// The regular file at path, opened to append to and never made; a link is
+// followed only when it is the user's own.
+int OpenExistingToAppend(const std::string& path) {
+  constexpr int flags = O_WRONLY | O_APPEND;
+  const int fd = OpenRegularFile(path, flags | O_NOFOLLOW);
+  if (fd >= 0 || errno != ELOOP) return fd;
   struct stat st{};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    if (st.st_uid == ::getuid()) return OpenThroughOwnLink(path, flags);
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;
-  }
-  // A link planted after the look is refused, not followed.
-  return OpenRegularFile(path, flags | O_NOFOLLOW);
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid == ::getuid())
+    return OpenThroughOwnLink(path, flags);
+  errno = ELOOP;
+  return -1;
 }
 
 }  // namespace
@@ -81,12 +89,18 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
   return true;
 }
 
-bool AppendToRegularFile(const std::string& path, const std::string& bytes) {
-  const int fd = OpenToWrite(path, O_WRONLY | O_CREAT | O_APPEND);
-  if (fd < 0) return false;
+AppendResult AppendToExistingFile(const std::string& path, const std::string& bytes,
+                                  const std::function<bool(std::uintmax_t size)>& sizeFits) {
+  const int fd = OpenExistingToAppend(path);
+  if (fd < 0) return AppendResult::NotAppended;
+  struct stat st{};
+  if (::fstat(fd, &st) != 0 || !sizeFits(static_cast<std::uintmax_t>(st.st_size))) {
+    ::close(fd);
+    return AppendResult::NotAppended;
+  }
   int err = 0;
   const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
-  return ::close(fd) == 0 && written;
+  return ::close(fd) == 0 && written ? AppendResult::Appended : AppendResult::WriteFailed;
 }
 
 }  // namespace engine

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace engine {
@@ -10,8 +12,8 @@ namespace engine {
 // Opens path (a link is followed) only when it is a regular file, without ever
 // waiting on a FIFO or touching a device: returns the descriptor in blocking mode,
 // or -1 with errno set (EINVAL for anything but a regular file). flags are
-// open()'s, e.g. O_RDONLY or O_WRONLY | O_APPEND | O_CREAT; new files get mode 0666
-// less the umask.
+// open()'s, e.g. O_RDONLY or O_WRONLY | O_APPEND; O_TRUNC and O_CREAT are refused
+// (EINVAL): nothing is cut or made here.
 int OpenRegularFile(const std::string& path, int flags);
 
 // True when path is a symbolic link that another user made: in a folder others
@@ -22,11 +24,17 @@ bool IsPlantedLink(const std::string& path);
 // Writes all of data to fd, going on after interruptions; false with err set otherwise.
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
 
-// Appends bytes to path as a regular file, made when missing (whole files are
-// saved by atomic_file instead). A FIFO, device or anything else that is no
-// regular file is refused. The user's own link is followed; a planted link is
-// removed and a new file made in its place.
-bool AppendToRegularFile(const std::string& path, const std::string& bytes);
+enum class AppendResult { Appended, WriteFailed, NotAppended };
+
+// Appends bytes to the regular file at path, deciding from one look: the file
+// is opened and its size read from the open file, so a file removed or swapped
+// meanwhile is never taken for the one measured. NotAppended, with nothing
+// written or made, when sizeFits(size) is false, when nothing stands at path (a
+// new file is saved whole by atomic_file instead), or when it is a FIFO, a
+// device, a link another user planted or anything else but a regular file or
+// the user's own link to one.
+AppendResult AppendToExistingFile(const std::string& path, const std::string& bytes,
+                                  const std::function<bool(std::uintmax_t size)>& sizeFits);
 
 // The reason text for a target that is no regular file.
 inline constexpr const char* NotARegularFile = "Not a regular file";

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 
 #include "engine/save_temp_name.h"
 
@@ -17,7 +18,18 @@ namespace {
 // never crawls through an endless listing.
 constexpr int EntryLimit = 1 << 16;
 
+// kill() sees only this machine's processes: in a folder shared over the network
+// or between containers, a save still running elsewhere looks dead. A save writes
+// its temporary file within moments, so one left untouched this long (room for
+// clocks some minutes apart) is no live save's.
+constexpr std::time_t LeftoverAgeSeconds = 10 * 60;
+
 bool ProcessEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+bool LongUntouched(const struct stat& st) {
+  timespec now{};
+  return ::clock_gettime(CLOCK_REALTIME, &now) == 0 && now.tv_sec - st.st_mtim.tv_sec > LeftoverAgeSeconds;
+}
 
 }  // namespace
 
@@ -36,7 +48,7 @@ void RemoveDeadLeftovers(int folderFd, const LeftoverOwner& owner) {
     if (!pid) continue;
     struct stat st{};
     if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (!S_ISREG(st.st_mode) || st.st_uid != ::getuid() || !ProcessEnded(*pid)) continue;
+    if (!S_ISREG(st.st_mode) || st.st_uid != ::getuid() || !LongUntouched(st) || !ProcessEnded(*pid)) continue;
     ::unlinkat(folderFd, entry->d_name, 0);
   }
   ::closedir(listing);

@@ -47,21 +47,18 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
     return line;
 }
 
-bool LogBookNeedsHeader(const std::string& path) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    // An empty one is new too: a full disk at its first call, or emptied by the user.
-    return ec || size == 0 || size > LogBookLimit;
-}
-
 bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
                      const std::string& line) {
     const std::string path = (std::filesystem::path(folder) / LogBookName).string();
-    // Another user's link is no log book of ours: it is replaced by a new one.
-    if (!engine::IsPlantedLink(path) && !LogBookNeedsHeader(path))
-        return engine::AppendToRegularFile(path, line + "\r\n");
-    // Begun again whole, header and line, so that a kill leaves the old book or
-    // the new one; a FIFO, device or folder under the name is left alone.
+    // The book is measured as it is opened: taken away or swapped for a link in
+    // between, it is never mistaken for one that already has its header. An
+    // empty book is new too: a full disk at its first call, or emptied by the user.
+    const auto appended = engine::AppendToExistingFile(
+        path, line + "\r\n", [](std::uintmax_t size) { return size > 0 && size <= LogBookLimit; });
+    if (appended != engine::AppendResult::NotAppended) return appended == engine::AppendResult::Appended;
+    // Missing, empty, past the limit or another user's link: begun again whole,
+    // header and line, so that a kill leaves the old book or the new one; a
+    // FIFO, device or folder under the name is left alone.
     const auto header = LogHeader(today, nowSecondsOfDay);
     std::string error;
     return engine::WriteTextFileAtomically(path, {header[0], header[1], line}, error);

@@ -30,9 +30,6 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
                     const TodayTimeTexts& texts, const std::array<std::optional<int>, 5>& minutesApart,
                     double tickMinutes);
 
-// True when the log book must be begun again: missing, unreadable, empty, or past 48,000 bytes.
-bool LogBookNeedsHeader(const std::string& path);
-
 // Appends one line + CR LF to folder/azaan.log; begins it again as the header
 // and the line when it is missing, empty, past 48,000 bytes, or a link another
 // user planted (the link itself is replaced, never written through). False when the

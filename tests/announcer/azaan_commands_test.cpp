@@ -130,6 +130,32 @@ TEST_F(CommandsTest, WidthToggleTwiceRefreshesTheDayOnce) {
     EXPECT_EQ(w->Label2->text(), "4:50 AM");  // widening does not
 }
 
+// The toggle changes the width only: the window stays where it stands, where it centred
+// itself or where the user moved it, framed or not (under X11 without a window manager no
+// frame is reported).
+TEST_F(CommandsTest, WidthToggleLeavesTheWindowWhereItStands) {
+    for (const bool frameless : {false, true}) {
+        SCOPED_TRACE(frameless ? "frameless" : "framed");
+        ASSERT_TRUE(load());
+        w->setWindowFlag(Qt::FramelessWindowHint, frameless);
+        w->show();
+        QApplication::processEvents();
+        const QPoint centred = w->frameGeometry().topLeft();
+
+        QTest::mouseClick(w->Command4, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(w->width(), 3000 / 15);
+        EXPECT_EQ(w->frameGeometry().topLeft(), centred);
+
+        w->move(10, 15);
+        QApplication::processEvents();
+        QTest::mouseClick(w->Command4, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(w->width(), 6500 / 15);
+        EXPECT_EQ(w->frameGeometry().topLeft(), QPoint(10, 15));
+    }
+}
+
 TEST_F(CommandsTest, AboutBoxIsOneBoxThatClosesItself) {
     w->mnuAbout->trigger();
     QPointer<frmSplash> box = w->Splash();

@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 namespace announcer {
 namespace {
@@ -127,6 +130,46 @@ TEST(HostileFilesTest, TheTickNeverWritesThroughALinkAnotherUserPlanted) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(program.file(c.name)))) << c.what;
         EXPECT_EQ(program.read(c.name), c.written) << c.what;
     }
+}
+
+// Another user who can write into the program folder takes the log book away
+// and plants links in its place while lines are appended. Whatever the name
+// holds when a line comes, every book that ever stood there begins with its
+// header, and the planted link's target keeps its bytes.
+TEST(HostileFilesTest, TheLogBookKeepsItsHeaderWhileOthersTakeItOrSwapInALink) {
+    test_support::TempFolder program, elsewhere;
+    elsewhere.write("victim", "victim's log\r\n");
+    const std::string book = program.file(LogBookName), taken = program.file("taken"),
+                      staging = program.file("staging");
+    const CivilDate today{2026, 12, 10};
+    const std::string header = LogHeader(today, 3600)[0] + "\r\n" + LogHeader(today, 3600)[1] + "\r\n";
+
+    std::atomic<bool> done{false}, sawHeadless{false};
+    std::string headless;  // the first book seen without its header, read after the join
+    std::thread other([&] {
+        for (unsigned i = 0; !done; ++i) {
+            if (i % 4 == 3) {
+                test_support::PlantLink(elsewhere.file("victim"), staging);
+                std::rename(staging.c_str(), book.c_str());
+            } else if (std::rename(book.c_str(), taken.c_str()) == 0 && fs::is_regular_file(fs::symlink_status(taken))) {
+                const std::string bytes = program.read("taken");
+                if (!bytes.empty() && bytes.rfind(header, 0) != 0) {
+                    headless = bytes;
+                    sawHeadless = true;
+                    return;
+                }
+            }
+        }
+    });
+    int lines = 0;
+    for (; lines < 5000 && !sawHeadless; ++lines) AppendToLogBook(program.str(), today, 3600, "line");
+    done = true;
+    other.join();
+    EXPECT_EQ(headless, "") << "after " << lines << " lines";
+    if (fs::is_regular_file(fs::symlink_status(book))) {
+        EXPECT_EQ(program.read(LogBookName).rfind(header, 0), 0u);
+    }
+    EXPECT_EQ(elsewhere.read("victim"), "victim's log\r\n");
 }
 
 // A link of the user's own is where the user keeps the file: written through.

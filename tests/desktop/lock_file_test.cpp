@@ -41,6 +41,7 @@ TEST(LockFileLeftovers, TheNextTakeRemovesOnlyKilledStartsFreshLockFiles) {
         {"a killed start's fresh lock file", test_support::AsLeft(), true},
         {"its start still runs", Renamed([&](auto&) { return LockName + "." + own + ".1.new"; }), false},
         {"another user's", test_support::HandedToAnotherUser(), false},
+        {"written just now", test_support::AsLeft(), false, 0},
         {"another lock file's", Renamed([](auto& l) { return ".Other" + l.substr(6); }), false},
         {"something after", Renamed([](auto& l) { return l + "~"; }), false},
         {"a save's end", Renamed([](auto& l) { return l.substr(0, l.size() - 4) + ".tmp"; }), false},
@@ -51,6 +52,7 @@ TEST(LockFileLeftovers, TheNextTakeRemovesOnlyKilledStartsFreshLockFiles) {
         test_support::TempFolder folder;
         const std::string entry = c.make(folder, KilledStartsLeftover(folder));
         ASSERT_TRUE(fs::exists(folder.file(entry))) << entry;
+        test_support::Age(folder.file(entry), c.ageMinutes);
 
         const desktop::LockAttempt taken = desktop::TakeLockFile(folder.file(LockName));
         EXPECT_EQ(taken.outcome, desktop::LockOutcome::Taken);

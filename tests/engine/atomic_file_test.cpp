@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,6 +15,7 @@
 #include <vector>
 
 #include "engine/atomic_file.h"
+#include "tests/support/as_another_user.h"
 #include "tests/support/fifo.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
@@ -112,6 +119,61 @@ TEST_F(AtomicTextFileTest, AReadOnlyFileIsKeptAndTheReasonGiven) {
   EXPECT_FALSE(out.commit(error));
   EXPECT_EQ(Read(file), "old");
   EXPECT_EQ(EntryCount(), 1u);
+}
+
+// A POSIX access list on path: the owner, AnotherUser by name, the owning group,
+// the mask and the others, each with its permission bits (4 read, 2 write).
+// False when the file system keeps no access lists.
+bool SetAccessList(const fs::path& path, unsigned owner, unsigned namedUser, unsigned group, unsigned mask,
+                   unsigned others) {
+  std::string bytes;
+  const auto put = [&bytes](std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+  };
+  put(2, 4);  // the format's version
+  const std::uint32_t none = 0xffffffff;
+  const std::uint32_t entries[][3] = {{0x01, owner, none},     {0x02, namedUser, test_support::AnotherUser},
+                                      {0x04, group, none},     {0x10, mask, none},
+                                      {0x20, others, none}};
+  for (const auto& entry : entries) {
+    put(entry[0], 2);
+    put(entry[1], 2);
+    put(entry[2], 4);
+  }
+  return ::setxattr(path.c_str(), "system.posix_acl_access", bytes.data(), bytes.size(), 0) == 0;
+}
+
+// Whether the user may replace a file is the system's own answer for that user,
+// access lists included, not a reading of the mode bits alone.
+TEST_F(AtomicTextFileTest, TheSystemDecidesWhetherAnotherUserMayReplaceAFile) {
+  struct Case {
+    const char* what;
+    unsigned namedUser, group, mask, others;  // the access list's bits besides the owner's rw
+    bool replaced;
+  } cases[] = {
+      {"the list lets the user write, the others' bits do not", 6, 4, 6, 4, true},
+      {"the list forbids the user to write, the others' bits allow it", 4, 6, 6, 6, false},
+  };
+  fs::permissions(folder, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  for (const Case& c : cases) {
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chown(shared.c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
+    const fs::path file = shared / "AzaanTimes.dat";
+    Write(file, "old");
+    if (!SetAccessList(file, 6, c.namedUser, c.group, c.mask, c.others)) {
+      ASSERT_EQ(errno, EOPNOTSUPP) << c.what;
+      GTEST_SKIP() << "the temporary folder keeps no access lists";
+    }
+    const int code = test_support::ExitCodeAsAnotherUser([&] {
+      std::string error;
+      if (WriteTextFileAtomically(file.string(), {"new"}, error)) return 0;
+      return error == "Permission denied" ? 1 : 2;
+    });
+    EXPECT_EQ(code, c.replaced ? 0 : 1) << c.what;
+    EXPECT_EQ(Read(file), c.replaced ? "new\r\n" : "old") << c.what;
+    fs::remove_all(shared);
+  }
 }
 
 TEST_F(AtomicTextFileTest, FolderAppearingBeforeCommitKeepsIt) {

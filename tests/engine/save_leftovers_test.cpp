@@ -49,6 +49,7 @@ std::string WithPid(const std::string& leftover, const std::string& target, pid_
 
 TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
   const std::string target = "AzaanTimes.dat";
+  using test_support::AsLeft;
   using test_support::Renamed;
   const auto replace = [](std::function<void(const std::string&)> make) -> test_support::MakeEntry {
     return [make](const test_support::TempFolder& f, const std::string& leftover) {
@@ -58,7 +59,10 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
     };
   };
   const test_support::LeftoverCase cases[] = {
-      {"a killed save's leftover", test_support::AsLeft(), true},
+      {"a killed save's leftover", AsLeft(), true},
+      {"written just now", AsLeft(), false, 0},
+      {"written nine minutes ago", AsLeft(), false, 9},
+      {"written eleven minutes ago", AsLeft(), true, 11},
       {"its process still runs", Renamed([&](auto& l) { return WithPid(l, target, ::getpid()); }), false},
       {"another's process runs", Renamed([&](auto& l) { return WithPid(l, target, 1); }), false},
       {"another user's file", test_support::HandedToAnotherUser(), false},
@@ -81,6 +85,7 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
     const std::string leftover = KilledSave(folder, target);
     ASSERT_FALSE(leftover.empty()) << c.what;
     const std::string entry = c.make(folder, leftover);
+    test_support::Age(folder.file(entry), c.ageMinutes);
 
     std::string error;
     ASSERT_TRUE(WriteTextFileAtomically(folder.file(target), {"new year"}, error)) << c.what << ": " << error;

@@ -7,7 +7,11 @@
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include <filesystem>
 #include <functional>
@@ -22,7 +26,17 @@ struct LeftoverCase {
     const char* what;
     MakeEntry make;
     bool removed;
+    int ageMinutes = 60;  // how long ago the entry was last written
 };
+
+// Dates an entry (a link itself, not its target) the given minutes back.
+inline void Age(const std::string& path, int minutes) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    now.tv_sec -= minutes * 60;
+    const timespec times[2] = {now, now};
+    EXPECT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
 
 // The leftover as the killed process left it.
 inline MakeEntry AsLeft() {

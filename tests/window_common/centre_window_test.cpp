@@ -5,6 +5,7 @@
 #include "tests/support/centred_frame.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -45,6 +46,57 @@ TEST(CentreByOuterFrame, CentresByTheFrameOnceShownAndKeepsTheUsersMove) {
     window.show();
     QApplication::processEvents();
     EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(10, 15));
+}
+
+// Where the window system reports no frame (no window manager, a frameless window), the
+// window is centred by its own size; a size change afterwards moves it neither back to the
+// centre nor away from where the user put it.
+TEST(CentreByOuterFrame, AWindowWithoutAFrameStaysPutWhenItsSizeChanges) {
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setFixedSize(400, 300);
+    CentreByOuterFrame(&window, 20);
+    window.show();
+    QApplication::processEvents();
+    const QPoint centred = CentredFramePosition(window.screen()->geometry(), QSize(400, 300), 20);
+    EXPECT_EQ(window.frameGeometry().topLeft(), centred);
+
+    window.setFixedWidth(300);
+    QApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry(), QRect(centred, QSize(300, 300)));
+
+    window.move(10, 15);
+    QApplication::processEvents();
+    window.setFixedWidth(200);
+    QApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry(), QRect(10, 15, 200, 300));
+}
+
+// A frame that comes only later (a window manager started after the window was shown) is
+// centred by, unless the user has moved the window by then.
+TEST(CentreByOuterFrame, AFrameReportedLaterCentresOnlyAWindowTheUserLeftInPlace) {
+    for (const bool userMoved : {false, true}) {
+        SCOPED_TRACE(userMoved ? "moved by the user" : "left in place");
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setFixedSize(400, 300);
+        CentreByOuterFrame(&window, 20);
+        window.show();
+        QApplication::processEvents();
+        if (userMoved) {
+            window.move(10, 15);
+            QApplication::processEvents();
+        }
+
+        // The offscreen platform reports a frame taken on while shown with the next size change.
+        window.setWindowFlag(Qt::FramelessWindowHint, false);
+        window.show();
+        window.setFixedWidth(300);
+        QApplication::processEvents();
+        ASSERT_EQ(window.frameGeometry().width(), 304);
+        if (userMoved)  // the frame was added around the window where it stood
+            EXPECT_EQ(window.geometry().topLeft(), QPoint(10, 15));
+        else
+            testing_support::ExpectCentredByOuterFrame(window, 20);
+    }
 }
 
 }  // namespace

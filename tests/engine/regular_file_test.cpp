@@ -1,0 +1,49 @@
+// Opening a file the user or another user can touch: a file is opened as it
+// stands, never cut short and never made, whatever flags a caller passes.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/regular_file.h"
+#include "tests/support/planted_link.h"
+#include "tests/support/temp_folder.h"
+
+namespace engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(OpenRegularFileTest, NeverCutsNorMakesAFile) {
+  struct Case {
+    const char* what;
+    const char* name;  // the file under test, folder/name
+    int flags;
+    bool opens;
+  } cases[] = {
+      {"appending to a file", "book", O_WRONLY | O_APPEND, true},
+      {"cutting a file", "book", O_WRONLY | O_TRUNC, false},
+      {"cutting through the user's own link", "own link", O_WRONLY | O_TRUNC, false},
+      {"making a missing file", "missing", O_WRONLY | O_CREAT, false},
+      {"making a file where a planted link leads", "planted link", O_WRONLY | O_CREAT | O_APPEND, false},
+  };
+  for (const Case& c : cases) {
+    test_support::TempFolder folder, elsewhere;
+    folder.write("book", "kept");
+    fs::create_symlink(folder.file("book"), folder.file("own link"));
+    ASSERT_TRUE(test_support::PlantLink(elsewhere.file("made"), folder.file("planted link"))) << c.what;
+
+    const int fd = OpenRegularFile(folder.file(c.name), c.flags);
+    EXPECT_EQ(fd >= 0, c.opens) << c.what;
+    if (fd >= 0) ::close(fd);
+    EXPECT_EQ(folder.read("book"), "kept") << c.what;
+    EXPECT_FALSE(fs::exists(folder.file("missing"))) << c.what;
+    EXPECT_FALSE(fs::exists(elsewhere.file("made"))) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace engine
