@@ -614,7 +614,11 @@ void Azaan::writeSchedule(announcer::ScheduleKind kind) {
 void Azaan::mnuModify_Click() {
     // One editor: choosing it again while it is open only brings it forward.
     if (!modify_) {
-        modify_ = new Modify(desk_, *this, this);
+        // After a save, two presses of "<<": one re-reads today's record, and the width ends as it was.
+        modify_ = new Modify(desk_, TimesFilePath(), [this] {
+            Command4_Click();
+            Command4_Click();
+        }, this);
         modify_->setAttribute(Qt::WA_DeleteOnClose);
         modify_->installEventFilter(this);
         modify_->Form_Load();

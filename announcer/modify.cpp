@@ -1,6 +1,5 @@
 #include "announcer/modify.h"
 
-#include "announcer/azaan.h"
 #include "announcer/core/times_file_problem.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
@@ -19,6 +18,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <utility>
 
 using window_common::Q;
 using window_common::SetTextColour;
@@ -51,11 +52,12 @@ const QString HelpText = QStringLiteral(
 
 }  // namespace
 
-Modify::Modify(desktop::Desktop& desk, Azaan& main, QWidget* parent)
+Modify::Modify(desktop::Desktop& desk, std::string timesPath, std::function<void()> afterSave, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       desk_(desk),
-      main_(main) {
+      timesPath_(std::move(timesPath)),
+      afterSave_(std::move(afterSave)) {
     buildControls();
 }
 
@@ -150,8 +152,6 @@ void Modify::buildControls() {
     connect(Command4, &QPushButton::clicked, this, &Modify::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Modify::Command5_Click);
 }
-
-std::string Modify::TimesFilePath() const { return main_.TimesFilePath(); }
 
 void Modify::keyPressEvent(QKeyEvent* e) {
     // Esc is Help (the cancel button); Enter is the focused button, else Save (the default).
@@ -273,9 +273,7 @@ void Modify::Command1_Click() {
         return;
     }
     desk_.messageBox(QStringLiteral("File successfully updated"), desktop::mb::OkOnly, QString());
-    // Two presses: one re-reads today's record, and the width ends as it was.
-    main_.Command4_Click();
-    main_.Command4_Click();
+    if (afterSave_) afterSave_();
     desk_.startCommandLine("notepad " + path, desktop::show::Normal);
 }
 

@@ -1,4 +1,4 @@
-// The main window and its fine-tune editor and schedules, on the scripted desktop.
+// The fine-tune editor, alone or opened by the main window, and the schedules, on the scripted desktop.
 #pragma once
 
 #include "announcer/azaan.h"
@@ -27,27 +27,13 @@ using azaan_tests::WriteBytes;
 // The calculator's file for Abha (header, 366 day lines, closing block).
 inline std::string AbhaFile() { return ReadBytes(QString(SUITE_TEST_DATA) + "/AzaanTimes_abha.dat"); }
 
-class EditorTest : public ::testing::Test {
+// The editor's files and controls, with no main window.
+class EditorFilesTest : public ::testing::Test {
 protected:
     testing_support::ScriptedDesktop desk;
-    std::unique_ptr<Azaan> main;
 
     QString timesPath() const { return desk.folder + "/AzaanTimes.dat"; }
     void writeTimes(const std::string& bytes) { WriteBytes(timesPath(), bytes); }
-
-    // 1 January: today is day 1. The main window starts on the file as it stands.
-    void startMain() {
-        desk.clock = QDateTime(QDate(2026, 1, 1), QTime(12, 0, 0));
-        main = std::make_unique<Azaan>(desk);
-        ASSERT_TRUE(main->Form_Load());
-        desk.messageBoxes.clear();
-        desk.commandLines.clear();
-    }
-
-    Modify* openEditor() {
-        main->mnuModify_Click();
-        return main->ModifyWindow();
-    }
 
     // A user's choice of a period kind.
     static void choose(Modify* m, int index) {
@@ -61,6 +47,26 @@ protected:
         for (const auto& m : desk.messageBoxes)
             if (m.text.contains(part)) return true;
         return false;
+    }
+};
+
+// The main window, which opens the editor from its menu.
+class EditorTest : public EditorFilesTest {
+protected:
+    std::unique_ptr<Azaan> main;
+
+    // 1 January: today is day 1. The main window starts on the file as it stands.
+    void startMain() {
+        desk.clock = QDateTime(QDate(2026, 1, 1), QTime(12, 0, 0));
+        main = std::make_unique<Azaan>(desk);
+        ASSERT_TRUE(main->Form_Load());
+        desk.messageBoxes.clear();
+        desk.commandLines.clear();
+    }
+
+    Modify* openEditor() {
+        main->mnuModify_Click();
+        return main->ModifyWindow();
     }
 };
 
