@@ -8,6 +8,7 @@
 #include "announcer/core/recording_file.h"
 #include "announcer/core/settings_file.h"
 #include "announcer/core/volume_options.h"
+#include "announcer/core/window_return.h"
 #include "announcer/elided_label.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
@@ -269,34 +270,33 @@ bool Azaan::Form_Load() {
     return true;
 }
 
-// The window becomes the program's active window at its first showing, when it
-// is shown again from the tray (showMainWindow) and when the user comes back to
-// it from the About box or the editor. Coming back from a
-// message box, a menu or another program is not such a change: reading the
-// settings then would undo hours the user has typed since the last tick.
+// Every move of the focus tells the return rule where the user went.
 void Azaan::focusMoved(QWindow* now) {
-    if (now == nullptr || now == windowHandle()) {
-        if (now == nullptr) cameFromOwnForm_ = false;
+    if (now == nullptr) {
+        windowReturn_.feed(announcer::WindowEvent::FocusToNothing);
         return;
     }
-    cameFromOwnForm_ = false;
+    if (now == windowHandle()) {
+        windowReturn_.feed(announcer::WindowEvent::FocusToMain);
+        return;
+    }
+    bool ownForm = false;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->windowHandle() == now)
-            cameFromOwnForm_ = qobject_cast<frmSplash*>(top) != nullptr || qobject_cast<Modify*>(top) != nullptr;
+            ownForm = qobject_cast<frmSplash*>(top) != nullptr || qobject_cast<Modify*>(top) != nullptr;
     }
+    windowReturn_.feed(ownForm ? announcer::WindowEvent::FocusToOwnForm : announcer::WindowEvent::FocusToOther);
 }
 
 bool Azaan::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && (!activatedOnce_ || cameFromOwnForm_)) becameActive();
+    if (e->type() == QEvent::WindowActivate && windowReturn_.feed(announcer::WindowEvent::Activated))
+        Form_Activate();
     return QMainWindow::event(e);
 }
 
-// One activation reads the settings once: the window system's own activation
-// event that may follow the program's is the same activation.
-void Azaan::becameActive() {
-    activatedOnce_ = true;
-    cameFromOwnForm_ = false;
-    Form_Activate();
+// The program made the window the active one again itself.
+void Azaan::broughtBack() {
+    if (windowReturn_.feed(announcer::WindowEvent::BroughtBack)) Form_Activate();
 }
 
 bool Azaan::eventFilter(QObject* watched, QEvent* e) {
@@ -312,7 +312,7 @@ bool Azaan::eventFilter(QObject* watched, QEvent* e) {
 void Azaan::ownFormClosed(QWidget* form) {
     if (QApplication::activeWindow() != form || !isVisible() || isMinimized()) return;
     activateWindow();
-    becameActive();
+    broughtBack();
 }
 
 void Azaan::Form_Activate() {
@@ -387,9 +387,7 @@ void Azaan::showMainWindow() {
     else show();
     raise();
     activateWindow();
-    if (outOfSight) {
-        becameActive();
-    }
+    if (outOfSight) broughtBack();
 }
 
 void Azaan::hideMainWindow() {

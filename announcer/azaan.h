@@ -6,6 +6,7 @@
 #include "announcer/core/schedule_report.h"
 #include "announcer/core/today_record.h"
 #include "announcer/core/today_times.h"
+#include "announcer/core/window_return.h"
 #include "announcer/form_background.h"
 #include "announcer/frm_splash.h"
 #include "desktop/desktop.h"
@@ -160,8 +161,8 @@ private:
     void showMainWindow();
     // The About box or the editor is closing.
     void ownFormClosed(QWidget* form);
-    // The window has become the program's active window: read the settings.
-    void becameActive();
+    // The program has made the window the active one again: a return, so the settings are read.
+    void broughtBack();
     // Sets TempPath and TempPathRefusal from the folder as it stands now.
     void findTempFolder();
     void writeSchedule(announcer::ScheduleKind kind);
@@ -175,6 +176,5 @@ private:
     QPointer<Modify> modify_;
     bool messageOpen_ = false;  // the file message waits in its own event loop
     bool ended_ = false;
-    bool activatedOnce_ = false;    // the settings are read at the first activation...
-    bool cameFromOwnForm_ = false;  // ...and on coming back from the About box or the editor
+    announcer::WindowReturn windowReturn_;  // when an activation is a real return that reads the settings
 };
