@@ -132,6 +132,7 @@ void Azaan::buildControls() {
     Label4 = timeLabel(3);
     Label5 = timeLabel(4);
     Label6 = timeLabel(5);
+    timeLabels_ = {Label2, nullptr, Label3, Label4, Label5, Label6};
     Label8 = MakeLabel(w, QString(), Twips(1890, RowTopTwips, 1080, 255));
     SetTextColour(Label8, MarkerColour);
 
@@ -459,19 +460,12 @@ void Azaan::turnNeedle() {
 void Azaan::UpdateTimes() {
     const QDateTime now = desk_.now();
     const announcer::DayDisplay d = announcer::ChooseDayDisplay(SecondsOfDay(now), TodayTimes);
-    auto labelOf = [this](announcer::TimeLabel l) -> QLabel* {
-        switch (l) {
-            case announcer::TimeLabel::Label2: return Label2;
-            case announcer::TimeLabel::Label3: return Label3;
-            case announcer::TimeLabel::Label4: return Label4;
-            case announcer::TimeLabel::Label5: return Label5;
-            case announcer::TimeLabel::Label6: return Label6;
-            case announcer::TimeLabel::None: break;
-        }
-        return nullptr;
+    auto labelOf = [this](std::optional<announcer::TimeIndex> prayer) -> QLabel* {
+        return prayer ? timeLabels_[*prayer] : nullptr;
     };
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
-    for (QLabel* l : {Label2, Label3, Label4, Label5, Label6}) SetTextColour(l, normal);
+    for (QLabel* l : timeLabels_)
+        if (l) SetTextColour(l, normal);
     if (QLabel* next = labelOf(d.next)) SetTextColour(next, NextColour);
     if (QLabel* current = labelOf(d.current)) SetTextColour(current, CurrentColour);
     Label8->setText(Q(d.markerCaption));
@@ -479,11 +473,8 @@ void Azaan::UpdateTimes() {
 
     // The heading's carriage returns are its line breaks.
     Label1->setText(Q(announcer::DayHeading(Record.cityName, Civil(now.date()))).replace(QChar('\r'), QChar('\n')));
-    Label2->setText(Q(TodayTimeTexts[announcer::FajrTime]));
-    Label3->setText(Q(TodayTimeTexts[announcer::ZuhrTime]));
-    Label4->setText(Q(TodayTimeTexts[announcer::AsrTime]));
-    Label5->setText(Q(TodayTimeTexts[announcer::MaghribTime]));
-    Label6->setText(Q(TodayTimeTexts[announcer::IshaTime]));
+    for (size_t i = 0; i < timeLabels_.size(); ++i)
+        if (timeLabels_[i]) timeLabels_[i]->setText(Q(TodayTimeTexts[i]));
 }
 
 // ---------------------------------------------------------------- settings

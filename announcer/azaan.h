@@ -171,6 +171,10 @@ private:
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
 
+    // The prayers' time labels by their index in TodayTimes: Label2..Label6.
+    // Sunrise's time (Label7[6]) is no prayer's: the display never marks it.
+    std::array<QLabel*, announcer::TimesPerDay> timeLabels_{};
+
     desktop::Desktop& desk_;
     QPointer<frmSplash> splash_;
     QPointer<Modify> modify_;
