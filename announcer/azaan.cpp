@@ -119,9 +119,8 @@ void Azaan::buildControls() {
     heading.setBold(true);
     Label1->setFont(heading);
 
-    const char* names[6] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
-    for (int i = 0; i < 6; ++i)
-        Label7[i] = MakeLabel(w, QString::fromLatin1(names[i]),
+    for (int i = 0; i < announcer::TimesPerDay; ++i)
+        Label7[i] = MakeLabel(w, QString::fromLatin1(announcer::TimeNames[static_cast<size_t>(i)]),
                               Twips(120, RowTopTwips + RowStepTwips * i, 900, 255));
     auto timeLabel = [&](int row) {
         return MakeLabel(w, QString(), Twips(1020, RowTopTwips + RowStepTwips * row, 870, 255));

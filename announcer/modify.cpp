@@ -1,6 +1,7 @@
 #include "announcer/modify.h"
 
 #include "announcer/core/times_file_problem.h"
+#include "announcer/core/today_times.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
 #include "engine/atomic_file.h"
@@ -41,7 +42,6 @@ constexpr int HeightTwips = 5970;
 constexpr std::array<int, 6> LabelTops = {315, 780, 1275, 1770, 2220, 2715};
 constexpr std::array<int, 6> BoxTops = {270, 765, 1230, 1710, 2190, 2670};
 constexpr std::array<int, 6> ButtonTops = {285, 735, 1230, 1725, 2220, 2670};
-const std::array<const char*, 6> PrayerNames = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
 
 const QString HelpText = QStringLiteral(
     "Use this window to match the estimated prayer times with those of your locally observed times. \r\r"
@@ -109,7 +109,7 @@ void Modify::buildControls() {
 
     for (int row = 0; row < 6; ++row) {
         const int c = row + 3;
-        QLabel* label = new QLabel(QString::fromLatin1(PrayerNames[static_cast<size_t>(row)]), Picture1);
+        QLabel* label = new QLabel(QString::fromLatin1(announcer::TimeNames[static_cast<size_t>(row)]), Picture1);
         SetBold(label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // From its own top, tall enough that the centred name sits level with the time box beside it.
