@@ -264,8 +264,7 @@ bool Azaan::Form_Load() {
     readTodayRecord();
     ApplyDST();
     // 10. The needle, 11. the texts, 12. the day.
-    turnNeedle();
-    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    followRecord();
     UpdateTimes();
     return true;
 }
@@ -427,13 +426,21 @@ void Azaan::CalcAzaan() {
         close();
     }
     if (!opened) return;
-    turnNeedle();
-    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    followRecord();
 }
 
+void Azaan::followRecord() {
+    turnNeedle();
+    remakeTimeTexts();
+}
+
+void Azaan::remakeTimeTexts() { TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes); }
+
+// A shift that stops part-way leaves the texts and the sunrise caption as they
+// were: the record's next reading (followRecord) remakes the texts.
 void Azaan::ApplyDST() {
     if (!announcer::ApplyDST(TodayTimes, Text1->text().toStdString())) return;
-    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    remakeTimeTexts();
     Label7[6]->setText(Q(TodayTimeTexts[announcer::SunriseTime]));
 }
 

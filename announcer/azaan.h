@@ -157,6 +157,10 @@ private:
     // Today's number and record, read afresh into Record and TodayTimes (unshifted).
     announcer::RecordOutcome readTodayRecord();
     void turnNeedle();
+    // The needle and the time texts follow the record as read and shifted.
+    void followRecord();
+    // TodayTimeTexts is made here only, from TodayTimes as it stands.
+    void remakeTimeTexts();
     void writePlaceCaptions();
     void showMainWindow();
     // The About box or the editor is closing.
