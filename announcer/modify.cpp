@@ -5,7 +5,6 @@
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
 #include "engine/atomic_file.h"
-#include "engine/leading_number.h"
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
 #include "window_common/centre_window.h"
@@ -192,6 +191,7 @@ void Modify::Combo1_Click() {
     DayTimes = year;
 
     List1[0]->clear();
+    anchors_.clear();
     {
         const QSignalBlocker quiet(List1[2]);
         List1[2]->clear();
@@ -208,9 +208,10 @@ void Modify::Combo1_Click() {
     Text1->setText(Q(engine::FileTextAsUtf8(DayTimes.cityLine())));
     Text1->setCursorPosition(0);  // a long city line shows from its start
     const auto kind = static_cast<announcer::PeriodKind>(Combo1->currentIndex());
+    anchors_ = announcer::PeriodStarts(kind);
     {
         const QSignalBlocker quiet(List1[2]);
-        for (int a : announcer::PeriodStarts(kind)) {
+        for (int a : anchors_) {
             const announcer::FineTuneDay& day = DayTimes.day(a);
             List1[2]->addItem(Q(day.date));
             List1[0]->addItem(QString::number(day.dayNo));
@@ -222,8 +223,8 @@ void Modify::Combo1_Click() {
 
 int Modify::selectedAnchorRow() const {
     const int position = List1[2]->currentRow();
-    if (position < 0 || position >= List1[0]->count()) return 0;
-    return static_cast<int>(engine::LeadingNumber(List1[0]->item(position)->text().toStdString()));
+    if (position < 0 || position >= static_cast<int>(anchors_.size())) return 0;
+    return anchors_[static_cast<size_t>(position)];
 }
 
 void Modify::List1_Click(int) {
@@ -250,12 +251,7 @@ void Modify::Command3_Click(int Index) {
     DayTimes.storeTexts(d, texts);
 }
 
-void Modify::Command4_Click() {
-    std::vector<int> anchors;
-    for (int i = 0; i < List1[0]->count(); ++i)
-        anchors.push_back(static_cast<int>(engine::LeadingNumber(List1[0]->item(i)->text().toStdString())));
-    DayTimes.scaleAll(anchors);
-}
+void Modify::Command4_Click() { DayTimes.scaleAll(anchors_); }
 
 void Modify::Command1_Click() {
     if (!DayTimes.loaded()) return;  // nothing whole to save

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -70,4 +71,6 @@ private:
     desktop::Desktop& desk_;
     const std::string timesPath_;
     const std::function<void()> afterSave_;
+    // The anchor days listed, as PeriodStarts gives them; List1[0] holds the same numbers hidden.
+    std::vector<int> anchors_;
 };
