@@ -4,6 +4,7 @@
 #include "announcer/core/day_display.h"
 #include "announcer/core/daylight_saving.h"
 #include "announcer/core/log_book.h"
+#include "announcer/core/messages.h"
 #include "announcer/core/place_captions.h"
 #include "announcer/core/recording_file.h"
 #include "announcer/core/settings_file.h"
@@ -243,7 +244,7 @@ bool Azaan::Form_Load() {
     if (!desk_.claimWindowTitle(WindowTitle)) {
         Timer1.stop();
         Timer2.stop();
-        desk_.messageBox(QStringLiteral("An instance of Kelvora is already running."), desktop::mb::OkOnly,
+        desk_.messageBox(QString::fromLatin1(announcer::kAlreadyRunning), desktop::mb::OkOnly,
                          ProductName);
         return false;
     }
@@ -415,11 +416,8 @@ void Azaan::CalcAzaan() {
     if (outcome != announcer::RecordOutcome::Found && !messageOpen_) {
         // The message runs its own event loop: ticks that fall due meanwhile wait it out.
         messageOpen_ = true;
-        const int answer = desk_.messageBox(
-            QStringLiteral("Azaan times data file not found or damaged.\r"
-                           "Please run the program Velstra.exe to recreate it.\r\r"
-                           "Would you like to run it now?"),
-            desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
+        const int answer = desk_.messageBox(QString::fromLatin1(announcer::kTimesFileQuestion),
+                                            desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
         messageOpen_ = false;
         if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal))
             return;
@@ -555,10 +553,8 @@ void Azaan::playRecording(const std::string& name) {
 void Azaan::Command1_Click() { hideMainWindow(); }
 
 void Azaan::Command3_Click() {
-    const int answer = desk_.messageBox(
-        QStringLiteral("Do you want to run Velstra program to calculate prayer times ?\r\r"
-                       "Note: After completing, click on the button '<<' to update the times on the screen."),
-        desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
+    const int answer = desk_.messageBox(QString::fromLatin1(announcer::kAnotherCityQuestion),
+                                        desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
     if (answer == desktop::answer::Yes)
         desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)

@@ -1,5 +1,6 @@
 #include "announcer/modify.h"
 
+#include "announcer/core/messages.h"
 #include "announcer/core/times_file_problem.h"
 #include "announcer/core/today_times.h"
 #include "desktop/enter_key.h"
@@ -41,13 +42,6 @@ constexpr int HeightTwips = 5970;
 constexpr std::array<int, 6> LabelTops = {315, 780, 1275, 1770, 2220, 2715};
 constexpr std::array<int, 6> BoxTops = {270, 765, 1230, 1710, 2190, 2670};
 constexpr std::array<int, 6> ButtonTops = {285, 735, 1230, 1725, 2220, 2670};
-
-const QString HelpText = QStringLiteral(
-    "Use this window to match the estimated prayer times with those of your locally observed times. \r\r"
-    "You may decrease or increase the prayer time using the < and > buttons. Times change in increments of "
-    "1 minute. \r\r"
-    "Daily times within that period will be scaled linearly to match the entered values. \r\r"
-    "Do not apply any Daylight Saving Time on these values. It is applied on the main screen. ");
 
 }  // namespace
 
@@ -176,9 +170,8 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(TimesFilePath()) +
-                         "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
-                         "year is loaded.",
+    desk_.messageBox(Q(announcer::EditorLoadFailure(announcer::TimesFileProblem(outcome),
+                                                    desktop::PathText(TimesFilePath()).toStdString())),
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
 
@@ -263,16 +256,15 @@ void Modify::Command1_Click() {
     const std::optional<std::string> problem = announcer::ReadBackProblem(lines);
     std::string error = problem.value_or(std::string());
     if (problem || !engine::WriteTextFileAtomically(path, lines, error)) {
-        desk_.messageBox("The prayer times could not be saved to\r" + desktop::PathText(path) +
-                             "\r\rReason: " + Q(error) + "\r\rThe file was left as it was.",
+        desk_.messageBox(Q(announcer::EditorSaveFailure(desktop::PathText(path).toStdString(), error)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }
-    desk_.messageBox(QStringLiteral("File successfully updated"), desktop::mb::OkOnly, QString());
+    desk_.messageBox(QString::fromLatin1(announcer::kEditorSaved), desktop::mb::OkOnly, QString());
     if (afterSave_) afterSave_();
     desk_.startCommandLine("notepad " + path, desktop::show::Normal);
 }
 
 void Modify::Command2_Click() { close(); }
 
-void Modify::Command5_Click() { desk_.messageBox(HelpText, desktop::mb::OkOnly, QString()); }
+void Modify::Command5_Click() { desk_.messageBox(QString::fromLatin1(announcer::kEditorHelp), desktop::mb::OkOnly, QString()); }
