@@ -103,6 +103,10 @@ Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), des
 }
 
 Azaan::~Azaan() {
+    // Neither is this window's child, so Qt would not delete them with it: the
+    // About box is a window of its own (it deletes itself on closing, so only an
+    // open one is left here), and the "File" menu is also the tray's pop-up,
+    // shown while this window is out of sight.
     delete splash_.data();
     delete mnuFile;
 }
@@ -373,6 +377,9 @@ void Azaan::mnuExit_Click() {
     Timer1.stop();
     Timer2.stop();
     desk_.deleteTrayIcon();
+    // Lets the icon's removal, and the closing of the tray menu that chose "Exit",
+    // reach the desktop before the event loop ends: quitting at once can leave a
+    // dead icon in the notification area.
     QCoreApplication::processEvents();
     // Open windows (the About box, the editor) simply vanish with the program.
     for (QWidget* top : QApplication::topLevelWidgets()) top->hide();
@@ -421,6 +428,8 @@ void Azaan::CalcAzaan() {
         messageOpen_ = false;
         if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal))
             return;
+        // close() only puts the window away (Form_Unload cancels the unload): the
+        // program runs on out of sight, and every tick asks again until the file is whole.
         close();
     }
     if (!opened) return;
