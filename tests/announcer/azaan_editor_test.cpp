@@ -47,9 +47,7 @@ TEST_F(AzaanEditorTest, ASaveRefreshesTheMainWindowAndKeepsItsWidth) {
     EXPECT_EQ(main->Label2->text(), "5:19 AM");
 
     Modify* m = openEditor();
-    for (int i = 0; i < 3; ++i) m->Command3[1]->click();  // Fajr of day 1 to 5:22
-    m->Text1->setText("Abha, Asir");
-    m->Command1->click();
+    saveFajrAtFiveTwentyTwo(m);
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
     EXPECT_EQ(desk.messageBoxes[0].text, "File successfully updated");
 

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <memory>
 #include <string>
@@ -39,6 +41,13 @@ protected:
     static void choose(Modify* m, int index) {
         m->Combo1->setCurrentIndex(index);
         emit m->Combo1->activated(index);
+    }
+
+    // On Abha's file: day 1's Fajr three minutes on (to 5:22), the city renamed, and Save.
+    static void saveFajrAtFiveTwentyTwo(Modify* m) {
+        for (int i = 0; i < 3; ++i) m->Command3[1]->click();
+        m->Text1->setText("Abha, Asir");
+        m->Command1->click();
     }
 
     static void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
