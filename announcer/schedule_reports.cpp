@@ -3,8 +3,9 @@
 #include "announcer/core/times_file_problem.h"
 #include "desktop/path_text.h"
 #include "desktop/private_folder.h"
-#include "engine/atomic_file.h"
 #include "engine/times_file.h"
+#include "files/atomic_file.h"
+#include "files/times_file_at.h"
 #include "window_common/window_text.h"
 
 #include <filesystem>
@@ -38,7 +39,7 @@ void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::Sch
 void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind) {
     // The whole year first: a report is written only from a whole file.
     engine::TimesFileData year;
-    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(source.timesPath, year);
+    const engine::ReadOutcome outcome = files::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
         desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(source.timesPath) +
                             "\r\rThe " + ReportTitle(kind) +
@@ -56,9 +57,9 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
 
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.
-    engine::AtomicTextFile report;
+    files::AtomicTextFile report;
     std::string error;
-    if (report.open(reportPath, error, engine::LinkAtPath::ReplaceLink, engine::FolderRule::UsersAlone)) {
+    if (report.open(reportPath, error, files::LinkAtPath::ReplaceLink, files::FolderRule::UsersAlone)) {
         report.writeLines(announcer::ScheduleLines(kind, source.cityName, year));
         if (report.commit(error)) {
             desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);

@@ -11,11 +11,11 @@
 #include <functional>
 #include <string>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tests/support/leftover_cases.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -95,4 +95,4 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files

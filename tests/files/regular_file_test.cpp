@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/regular_file.h"
+#include "files/regular_file.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -46,4 +46,4 @@ TEST(OpenRegularFileTest, NeverCutsNorMakesAFile) {
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files

@@ -1,4 +1,4 @@
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "engine/private_folder_rule.h"
-#include "engine/regular_file.h"
-#include "engine/save_leftovers.h"
-#include "engine/save_temp_name.h"
+#include "files/private_folder_rule.h"
+#include "files/regular_file.h"
+#include "files/save_leftovers.h"
+#include "files/save_temp_name.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 constexpr std::size_t kFlushAt = 1 << 16;
@@ -281,4 +281,4 @@ bool WriteTextFileAtomically(const std::string& path, const std::vector<std::str
   return file.commit(error);
 }
 
-}  // namespace engine
+}  // namespace files

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace engine {
+namespace files {
 
 // Opens path (a link is followed) only when it is a regular file, without ever
 // waiting on a FIFO or touching a device: returns the descriptor in blocking mode,
@@ -39,4 +39,4 @@ AppendResult AppendToExistingFile(const std::string& path, const std::string& by
 // The reason text for a target that is no regular file.
 inline constexpr const char* NotARegularFile = "Not a regular file";
 
-}  // namespace engine
+}  // namespace files

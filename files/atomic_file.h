@@ -6,7 +6,7 @@
 
 #include "engine/line_sink.h"
 
-namespace engine {
+namespace files {
 
 // What a symbolic link standing at the path means: the user's own link to the
 // file to replace, or a name in a folder others may plant links in, whose link
@@ -33,7 +33,7 @@ enum class FolderRule { Any, UsersAlone };
 // be replaced, and the link itself goes; the user's own link to follow, and the
 // name it held in that look is decided the same way. Temporary files that killed
 // saves of the same target left behind are removed on the way.
-class AtomicTextFile : public LineSink {
+class AtomicTextFile : public engine::LineSink {
  public:
   AtomicTextFile() = default;
   ~AtomicTextFile() override;  // aborts when not committed
@@ -73,4 +73,4 @@ class AtomicTextFile : public LineSink {
 bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
                              LinkAtPath links = LinkAtPath::Follow, FolderRule folders = FolderRule::Any);
 
-}  // namespace engine
+}  // namespace files

@@ -1,10 +1,10 @@
-#include "engine/regular_file.h"
+#include "files/regular_file.h"
 
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace engine {
+namespace files {
 
 int OpenRegularFile(const std::string& path, int flags) {
   // Cutting or making would act before the file is known to be a regular one,
@@ -103,4 +103,4 @@ AppendResult AppendToExistingFile(const std::string& path, const std::string& by
   return ::close(fd) == 0 && written ? AppendResult::Appended : AppendResult::WriteFailed;
 }
 
-}  // namespace engine
+}  // namespace files

@@ -14,13 +14,13 @@
 #include <utility>
 #include <vector>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tests/support/as_another_user.h"
 #include "tests/support/fifo.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -340,4 +340,4 @@ TEST_F(AtomicTextFileTest, ALinkSwappedInDuringSavesIsNeverWrittenThrough) {
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -115,4 +115,4 @@ TEST_F(PrivateFolderSaveTest, TheRuleIsOnlyForSavesThatAskForIt) {
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files
