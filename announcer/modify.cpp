@@ -265,11 +265,13 @@ void Modify::Command1_Click() {
     const std::string path = TimesFilePath();
     const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
     // Checked before it is written: the announcer must be able to read what it gets.
-    const std::optional<std::string> problem = announcer::ReadBackProblem(lines);
-    std::string error = problem.value_or(std::string());
-    if (problem || !files::WriteTextFileAtomically(path, lines, error)) {
+    std::optional<std::string> refusal = announcer::ReadBackProblem(lines);
+    if (!refusal) {
+        if (const files::SaveResult failure = files::SaveTextFile(path, lines)) refusal = failure->reason;
+    }
+    if (refusal) {
         desk_.messageBox("The prayer times could not be saved to\r" + desktop::PathText(path) +
-                             "\r\rReason: " + Q(error) + "\r\rThe file was left as it was.",
+                             "\r\rReason: " + Q(*refusal) + "\r\rThe file was left as it was.",
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }

@@ -57,21 +57,19 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
 
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.
-    files::AtomicTextFile report;
-    std::string error;
-    if (report.open(reportPath, error, files::LinkAtPath::ReplaceLink, files::FolderRule::UsersAlone)) {
-        report.writeLines(announcer::ScheduleLines(kind, source.cityName, year));
-        if (report.commit(error)) {
-            desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
-            return;
-        }
+    const files::SaveResult failure =
+        files::SaveTextFile(reportPath, announcer::ScheduleLines(kind, source.cityName, year),
+                            files::LinkAtPath::ReplaceLink, files::FolderRule::UsersAlone);
+    if (!failure) {
+        desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
+        return;
     }
-    if (report.folderRefused()) {
+    if (failure->kind == files::SaveFailure::Kind::FolderRefused) {
         const std::string named = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-        RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, error)), kind);
+        RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, failure->reason)), kind);
         return;
     }
     desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + desktop::PathText(reportPath) +
-                        "\r\rReason: " + Q(error),
+                        "\r\rReason: " + Q(failure->reason),
                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }

@@ -444,7 +444,7 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     header.asrFactor = AsrFactor;
 
     if (auto failure = files::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
-        reportWriteFailure(*failure);
+        reportWriteFailure(failure->reason);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "files/regular_file.h"
 
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,18 +90,21 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
   return true;
 }
 
-AppendResult AppendToExistingFile(const std::string& path, const std::string& bytes,
-                                  const std::function<bool(std::uintmax_t size)>& sizeFits) {
+SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,
+                                const std::function<bool(std::uintmax_t size)>& sizeFits) {
+  const SaveFailure nothingAppended{SaveFailure::Kind::NoFileToAppend, {}};
   const int fd = OpenExistingToAppend(path);
-  if (fd < 0) return AppendResult::NotAppended;
+  if (fd < 0) return nothingAppended;
   struct stat st{};
   if (::fstat(fd, &st) != 0 || !sizeFits(static_cast<std::uintmax_t>(st.st_size))) {
     ::close(fd);
-    return AppendResult::NotAppended;
+    return nothingAppended;
   }
   int err = 0;
   const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
-  return ::close(fd) == 0 && written ? AppendResult::Appended : AppendResult::WriteFailed;
+  if (::close(fd) != 0 && written) err = errno;
+  if (err == 0) return std::nullopt;
+  return SaveFailure{SaveFailure::Kind::StoppedPartWay, std::strerror(err)};
 }
 
 }  // namespace files

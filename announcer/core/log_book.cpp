@@ -53,15 +53,15 @@ bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowS
     // The book is measured as it is opened: taken away or swapped for a link in
     // between, it is never mistaken for one that already has its header. An
     // empty book is new too: a full disk at its first call, or emptied by the user.
-    const auto appended = files::AppendToExistingFile(
+    const files::SaveResult appended = files::AppendToExistingFile(
         path, line + "\r\n", [](std::uintmax_t size) { return size > 0 && size <= LogBookLimit; });
-    if (appended != files::AppendResult::NotAppended) return appended == files::AppendResult::Appended;
+    if (!appended) return true;
+    if (appended->kind != files::SaveFailure::Kind::NoFileToAppend) return false;
     // Missing, empty, past the limit or another user's link: begun again whole,
     // header and line, so that a kill leaves the old book or the new one; a
     // FIFO, device or folder under the name is left alone.
     const auto header = LogHeader(today, nowSecondsOfDay);
-    std::string error;
-    return files::WriteTextFileAtomically(path, {header[0], header[1], line}, error);
+    return !files::SaveTextFile(path, {header[0], header[1], line});
 }
 
 }  // namespace announcer

@@ -69,8 +69,7 @@ bool WriteSettingsFile(const std::string& folder, const SettingsControls& contro
         const files::FileBytes onDisk = files::ReadFileBytes(path, SettingsFileByteLimit);
         if (onDisk.status == files::FileRead::Read && onDisk.bytes == SettingsFileBytes(controls)) return true;
     }
-    std::string error;
-    return files::WriteTextFileAtomically(path, SettingsFileLines(controls), error);
+    return !files::SaveTextFile(path, SettingsFileLines(controls));
 }
 
 SettingsReading ParseSettingsFile(const std::string& bytes) {

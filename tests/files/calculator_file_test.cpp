@@ -46,11 +46,13 @@ TEST(CalculatorFile, WritesTheWholeFileOrLeavesTheOldOne) {
     const auto failure = WriteCalculatorFile(path, Abha(), [room](engine::LineSink& file) {
       return std::make_unique<FullDisk>(file, room);
     });
-    EXPECT_EQ(failure, "Writing to the disk failed part way (the disk may be full).") << room;
+    const SaveFailure stopped{SaveFailure::Kind::StoppedPartWay,
+                              "Writing to the disk failed part way (the disk may be full)."};
+    EXPECT_EQ(failure, stopped) << room;
   }
   EXPECT_EQ(ReadBytes(path), "old");
-  EXPECT_EQ(WriteCalculatorFile((folder / "missing" / "AzaanTimes.dat").string(), Abha()),
-            "No such file or directory");
+  const SaveFailure missing{SaveFailure::Kind::Refused, "No such file or directory"};
+  EXPECT_EQ(WriteCalculatorFile((folder / "missing" / "AzaanTimes.dat").string(), Abha()), missing);
   std::size_t entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 1u);  // no temporary file left behind
