@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/link_rule.h"
 #include "files/private_folder_rule.h"
 #include "files/regular_file.h"
 #include "files/save_leftovers.h"
@@ -101,7 +102,7 @@ int HoldFolder(int at, std::string folder, FolderRule rule, int& err, std::strin
     LookAt(parentFd, name, look);
     if (look.err != 0) {
       err = look.err;
-    } else if (S_ISLNK(look.st.st_mode) && look.st.st_uid == ::getuid() && hops < kLinkHops) {
+    } else if (IsUsersOwnLink(look.st) && hops < kLinkHops) {
       if (LinkText(look, folder, err)) {
         if (linkFolder >= 0) ::close(linkFolder);
         at = linkFolder = parentFd;
@@ -157,7 +158,7 @@ SaveResult AtomicTextFile::open(const std::string& path, LinkAtPath links, Folde
     }
     if (S_ISLNK(look.st.st_mode)) {
       // Another user's link, or one to be replaced: the rename replaces it.
-      if (links != LinkAtPath::Follow || look.st.st_uid != ::getuid()) break;
+      if (links != LinkAtPath::Follow || !IsUsersOwnLink(look.st)) break;
       std::string text;
       if (hops == kLinkHops) err = ELOOP;
       if (err == 0 && LinkText(look, text, err)) {

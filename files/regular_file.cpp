@@ -1,5 +1,7 @@
 #include "files/regular_file.h"
 
+#include "files/link_rule.h"
+
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -39,7 +41,7 @@ int OpenRegularFile(const std::string& path, int flags) {
 
 bool IsPlantedLink(const std::string& path) {
   struct stat st{};
-  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid != ::getuid();
+  return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
 }
 
 namespace {
@@ -50,7 +52,7 @@ int OpenThroughOwnLink(const std::string& path, int flags) {
   const int fd = OpenRegularFile(path, flags);
   if (fd < 0) return -1;
   struct stat link{}, named{}, opened{};
-  const bool same = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid == ::getuid() &&
+  const bool same = ::lstat(path.c_str(), &link) == 0 && IsUsersOwnLink(link) &&
                     ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
                     named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
   if (!same) {
@@ -68,7 +70,7 @@ int OpenExistingToAppend(const std::string& path) {
   const int fd = OpenRegularFile(path, flags | O_NOFOLLOW);
   if (fd >= 0 || errno != ELOOP) return fd;
   struct stat st{};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid == ::getuid())
+  if (::lstat(path.c_str(), &st) == 0 && IsUsersOwnLink(st))
     return OpenThroughOwnLink(path, flags);
   errno = ELOOP;
   return -1;
