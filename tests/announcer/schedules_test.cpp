@@ -216,7 +216,7 @@ TEST_F(SchedulesTest, TheTempFolderIsJudgedAgainForEveryReport) {
     desk.ownTempFolder = own;
     writeTimes(AbhaFile());
     startMain();
-    EXPECT_EQ(main->TempPath, ownPath + "/");
+    EXPECT_EQ(main->TempPath.path, ownPath + "/");
     main->mnuQandor_Click();
     ASSERT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(Lines(ReadBytes(own + "/Daily.txt")).size(), 372u);
@@ -281,7 +281,7 @@ TEST_F(SchedulesTest, ATempFolderOfAnyNameTakesTheReport) {
     desk.tempBytes = folder;
     writeTimes(AbhaFile());
     startMain();
-    EXPECT_EQ(main->TempPath, folder);
+    EXPECT_EQ(main->TempPath.path, folder);
     main->mnuQandorW_Click();
     EXPECT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(Lines(test_support::TempFolder::Read(folder + "Weekly.txt")).size(), 59u);
