@@ -8,9 +8,6 @@
 #include "files/times_file_at.h"
 #include "window_common/window_text.h"
 
-#include <filesystem>
-#include <system_error>
-
 using window_common::Q;
 
 namespace {
@@ -18,15 +15,6 @@ namespace {
 QString ReportTitle(announcer::ScheduleKind kind) {
     return kind == announcer::ScheduleKind::Daily ? QStringLiteral("Daily Schedule")
                                                   : QStringLiteral("Weekly Schedule");
-}
-
-// The folder the report goes into, with its separator: the temp folder, or the
-// current folder when there is none ("" when even that cannot be named).
-std::string ReportFolder(const desktop::TempFolder& temp) {
-    if (!temp.path.empty()) return temp.path;
-    std::error_code ec;
-    const std::string current = std::filesystem::current_path(ec).string();
-    return ec ? std::string() : current + "/";
 }
 
 void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::ScheduleKind kind) {
@@ -48,11 +36,12 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
         return;
     }
 
-    if (!source.folder.refusal.isEmpty()) {
+    // A report goes only into the private temp folder: without one, nothing is written.
+    if (!source.folder.refusal.isEmpty() || source.folder.path.empty()) {
         RefuseFolder(desk, source.folder.refusal, kind);
         return;
     }
-    const std::string folder = ReportFolder(source.folder);
+    const std::string& folder = source.folder.path;
     const std::string reportPath = folder + announcer::ScheduleFileName(kind);
 
     // The folder is judged once more on the very folder the report goes into:
