@@ -597,18 +597,14 @@ void Azaan::mnuAbout_Click() {
 void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
 void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
 
-void Azaan::findTempFolder() {
-    const desktop::TempFolder temp = desk_.tempFolder();
-    TempPath = temp.path;
-    TempPathRefusal = temp.refusal;
-}
+void Azaan::findTempFolder() { TempPath = desk_.tempFolder(); }
 
 void Azaan::writeSchedule(announcer::ScheduleKind kind) {
     // The folder found at start may have gone since (a temp cleaner), and
     // another user may have made one of that name: judge it again, and make it
     // again when it is gone, before every report.
     findTempFolder();
-    WriteScheduleReport(desk_, {TimesFilePath(), Record.cityName, {TempPath, TempPathRefusal}}, kind);
+    WriteScheduleReport(desk_, {TimesFilePath(), Record.cityName, TempPath}, kind);
 }
 
 void Azaan::mnuModify_Click() {

@@ -7,13 +7,13 @@
 #include "calculator/preview_text.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
-#include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
 #include "engine/day_numbering.h"
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
+#include "files/calculator_file.h"
 #include "window_common/centre_window.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
@@ -443,8 +443,8 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     AsrFactor = chosenAsrFactor();
     header.asrFactor = AsrFactor;
 
-    if (auto failure = engine::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
-        reportWriteFailure(*failure);
+    if (auto failure = files::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
+        reportWriteFailure(failure->reason);
         return false;
     }
     return true;

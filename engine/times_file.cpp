@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "engine/field_reader.h"
-#include "engine/file_bytes.h"
 
 namespace engine {
 namespace {
@@ -54,14 +53,6 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
     out.days.push_back(std::move(record));
   }
   return damaged ? ReadOutcome::Damaged : ReadOutcome::Whole;
-}
-
-ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out) {
-  out = TimesFileData{};
-  const FileBytes file = ReadFileBytes(path, TimesFileByteLimit);
-  if (file.status == FileRead::CannotOpen) return ReadOutcome::Missing;
-  if (file.status == FileRead::TooLong) return ReadOutcome::Damaged;
-  return ReadTimesFile(file.bytes, out);
 }
 
 }  // namespace engine

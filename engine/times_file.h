@@ -36,8 +36,4 @@ inline constexpr std::size_t TimesFileByteLimit = 1 << 20;
 // On Damaged, out holds what was read before the fault (the header, the good records).
 ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out);
 
-// Missing when the file cannot be opened or read, or is no regular file;
-// Damaged when it is longer than TimesFileByteLimit.
-ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out);
-
 }  // namespace engine

@@ -3,9 +3,9 @@
 #include "engine/city_line.h"
 #include "engine/day_numbering.h"
 #include "engine/field_reader.h"
-#include "engine/file_bytes.h"
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
+#include "files/file_bytes.h"
 
 namespace announcer {
 
@@ -116,9 +116,9 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 }
 
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {
-    const engine::FileBytes file = engine::ReadFileBytes(path, engine::TimesFileByteLimit);
-    if (file.status == engine::FileRead::CannotOpen) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
-    if (file.status == engine::FileRead::TooLong) {
+    const files::FileBytes file = files::ReadFileBytes(path, engine::TimesFileByteLimit);
+    if (file.status == files::FileRead::CannotOpen) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    if (file.status == files::FileRead::TooLong) {
         record.times = TodayTimes{};
         return RecordReading{RecordOutcome::Damaged, RecordStop::UnreadableField};
     }

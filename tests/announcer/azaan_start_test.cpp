@@ -59,8 +59,8 @@ TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     EXPECT_EQ(desk.trayTip, "Kelvora");
     EXPECT_EQ(w->windowTitle(), "Kelvora - v3.2");
     EXPECT_EQ(desk.claimedTitles, std::vector<QString>{"Kelvora - v3.2"});
-    EXPECT_EQ(desktop::PathText(w->TempPath), desk.temp);
-    EXPECT_TRUE(w->TempPathRefusal.isEmpty());
+    EXPECT_EQ(desktop::PathText(w->TempPath.path), desk.temp);
+    EXPECT_TRUE(w->TempPath.refusal.isEmpty());
     EXPECT_EQ(w->PlayAzaanFlag, 1);
     EXPECT_EQ(w->Timer1.interval(), 59000);
     EXPECT_TRUE(w->Timer1.isActive());
