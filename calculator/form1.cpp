@@ -14,6 +14,7 @@
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
+#include "engine/times_file.h"
 #include "window_common/centre_window.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
@@ -233,7 +234,7 @@ void Form1::Form_Load() {
 
     window_common::CentreByOuterFrame(this, TwipsToPixels(300));
 
-    Text1[4]->setText("AzaanTimes.dat");
+    Text1[4]->setText(engine::TimesFileName);
     FillCombo();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/format_fixed.h"
+#include "engine/times_file.h"
 
 namespace engine {
 namespace {
@@ -14,7 +15,6 @@ constexpr double kEarthRadius = 6378160.0;  // metres
 constexpr double kElevation = 5.0;          // metres
 constexpr double kHorizonAngle = 0.83311;   // degrees, sun's centre at rising and setting
 constexpr int kYear = 2000;
-constexpr int kDays = 366;
 
 double Int(double x) { return std::floor(x); }
 double Reduce(double degrees) { return degrees - 360.0 * Int(degrees / 360.0); }
@@ -136,7 +136,7 @@ void ComputeYearHours(double latitude, double longitude, double timeZone, int as
   const double firstDay = JulianDay(kYear, 1, 1);
 
   DayHours day;
-  for (int n = 1; n <= kDays; ++n) {
+  for (int n = 1; n <= DaysInYear; ++n) {
     const double jd = firstDay + (n - 1);
     day.dayNo = n;
     CalendarDate(jd, day.month, day.day);
