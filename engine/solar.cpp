@@ -54,6 +54,12 @@ void CalendarDate(double jd, int& month, int& day) {
   month = static_cast<int>(e < 13.5 ? e - 1 : e - 13);
 }
 
+// The place as the day computation sees it.
+struct SolarPlace {
+  double sinLat;
+  double cosLat;
+};
+
 struct SolarDay {
   double declination;  // radians
   double sinDeclination;
@@ -83,7 +89,8 @@ SolarDay SunOfDay(double jd, double timeZone, double truncatedLongitude) {
   return {delta, std::sin(delta), std::cos(delta), 12 + (timeZone - truncatedLongitude / 15) - eqTime};
 }
 
-// The hour angle with the day's sine and cosine of the declination at hand.
+// Hours from transit at which the sun's centre has the altitude whose sine is s,
+// with the day's sine and cosine of the declination at hand.
 double HourAngleOf(const SolarPlace& place, double s, double sinDelta, double cosDelta) {
   double x = (s - sinDelta * place.sinLat) / (cosDelta * place.cosLat);
   // An altitude the sun never reaches (or never leaves) still gives an hour angle.
@@ -107,10 +114,6 @@ TwilightAngles TwilightAnglesFor(double truncatedLatitude) {
   if (a > 50) angles = {11, 14};
   if (a > 55) angles = {10, 13};
   return angles;
-}
-
-double HourAngle(const SolarPlace& place, double s, double delta) {
-  return HourAngleOf(place, s, std::sin(delta), std::cos(delta));
 }
 
 double ToClockValue(double t) {
