@@ -126,17 +126,17 @@ TEST_F(Form2Test, ClickOnALabelPicksNothing) {
 }
 
 TEST_F(Form2Test, EdgesOfTheMap) {
-    map->Form_MouseDown(1, 0, 0, 0);
+    map->Form_MouseDown(0, 0);
     EXPECT_EQ(map->Label2[0]->text(), " 90.00");
     EXPECT_EQ(map->Label2[1]->text(), "-180.00");
-    map->Form_MouseDown(1, 0, 6600, map->OuterHeightTwips() - 400);  // below the counted height
+    map->Form_MouseDown(6600, map->OuterHeightTwips() - 400);  // below the counted height
     EXPECT_EQ(map->Label2[0]->text(), "-90.00");
 }
 
 TEST_F(Form2Test, NeedleStraightUpOnTheKaabaMeridian) {
     const float x = 219.9f * map->OuterWidthTwips() / 360.0f;  // 39.90 E
     for (float y : {150.0f, 1500.0f, 3000.0f}) {
-        map->Form_MouseDown(1, 0, x, y);
+        map->Form_MouseDown(x, y);
         ASSERT_EQ(map->Label2[1]->text(), " 39.90");
         EXPECT_EQ(TwipsToPixels(map->Line1->x2()), 70) << y;
         EXPECT_NEAR(map->Line1->y2(), 1330, 0.001) << y;
@@ -180,7 +180,7 @@ TEST_F(Form2Test, SecondClickReplacesTheFirst) {
 }
 
 TEST_F(Form2Test, InsertCopiesTheTwoTextsAndCloses) {
-    map->Form_MouseDown(1, 0, 7200, 2000);  // 6.28 N, 60 E
+    map->Form_MouseDown(7200, 2000);  // 6.28 N, 60 E
     const QString lat = map->Label2[0]->text(), lon = map->Label2[1]->text();
     ASSERT_TRUE(lat.startsWith(' '));
     desk.answers = {Yes};
@@ -222,7 +222,7 @@ TEST(Form2FromForm1, InsertFillsTheMainWindowsBoxes) {
         auto* map = qobject_cast<Form2*>(QApplication::activeModalWidget());
         if (!map) return;
         sawMap = map->parentWidget() == &main && map->isModal();
-        map->Form_MouseDown(1, 0, 7200, 1200);
+        map->Form_MouseDown(7200, 1200);
         pickedLatitude = map->Label2[0]->text();
         pickedLongitude = map->Label2[1]->text();
         QTest::mouseClick(map->Command2, Qt::LeftButton);
