@@ -15,6 +15,7 @@
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
 #include "window_common/centre_window.h"
+#include "window_common/program_icon.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
 
@@ -62,14 +63,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     return label;
 }
 
-// The program's icon, at the sizes it is drawn in.
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"})
-        icon.addFile(QString::fromLatin1(name));
-    return icon;
-}
-
 announcer::CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
 int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 1000; }
@@ -86,7 +79,7 @@ Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), des
     buildMenu();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Azaan::focusMoved);
 
-    TrayIcon = ProgramIcon();
+    TrayIcon = window_common::ProgramIcon(QStringLiteral(":/announcer/azaan_%1.png"));
     setWindowIcon(TrayIcon);
     MediaPlayer1 = desk_.createMediaPlayer();
 

@@ -13,8 +13,10 @@
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
+#include "engine/times_file.h"
 #include "files/calculator_file.h"
 #include "window_common/centre_window.h"
+#include "window_common/program_icon.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
 
@@ -162,10 +164,7 @@ void Form1::buildControls() {
 
     Command3 = new PictureButton("World Map", Frame1);
     Command3->setGeometry(Twips(2220, 4450, 1200, 915));
-    QIcon windowIcon;
-    for (const char* size : {"16", "32", "64"})
-        windowIcon.addFile(QString(":/resources/velstra_%1.png").arg(size));
-    setWindowIcon(windowIcon);
+    setWindowIcon(window_common::ProgramIcon(":/resources/velstra_%1.png"));
     Command3->setIcon(QIcon(":/resources/worldmap_button.png"));
     Command3->setIconSize(QSize(24, 24));
     Command4 = new PictureButton("Internet (Recommended)", Frame1);
@@ -233,7 +232,7 @@ void Form1::Form_Load() {
 
     window_common::CentreByOuterFrame(this, TwipsToPixels(300));
 
-    Text1[4]->setText("AzaanTimes.dat");
+    Text1[4]->setText(engine::TimesFileName);
     FillCombo();
 }
 

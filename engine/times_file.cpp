@@ -7,9 +7,10 @@
 namespace engine {
 namespace {
 
-constexpr int kDays = 366;
-
-bool IsNumberPosition(std::size_t index) { return index == 2 || index == 4 || index == 5 || index == 6; }
+bool IsNumberPosition(std::size_t index) {
+  return index == header_field::QiblaBearing || index == header_field::Latitude || index == header_field::Longitude ||
+         index == header_field::TimeZone;
+}
 
 }  // namespace
 
@@ -35,9 +36,9 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
     }
   }
 
-  out.days.reserve(kDays);
-  // Only the 366 records are read: the closing block behind them is never reached.
-  for (int expected = 1; expected <= kDays; ++expected) {
+  out.days.reserve(DaysInYear);
+  // Only the DaysInYear records are read: the closing block behind them is never reached.
+  for (int expected = 1; expected <= DaysInYear; ++expected) {
     const Field<double> dayNo = reader.number();
     if (!dayNo.ok() || dayNo.value != static_cast<double>(expected)) return ReadOutcome::Damaged;
     DayRecord record;
