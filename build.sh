@@ -53,8 +53,4 @@ case "$mode" in
       done
     fi
     ;;
-  *)
-    echo "usage: $0 run|test|ci" >&2
-    exit 2
-    ;;
 esac

@@ -17,6 +17,7 @@
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
 #include "window_common/centre_window.h"
+#include "window_common/program_icon.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
 
@@ -64,14 +65,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     return label;
 }
 
-// The program's icon, at the sizes it is drawn in.
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const char* name : {":/announcer/azaan_16.png", ":/announcer/azaan_32.png", ":/announcer/azaan_64.png"})
-        icon.addFile(QString::fromLatin1(name));
-    return icon;
-}
-
 announcer::CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
 int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 1000; }
@@ -88,7 +81,7 @@ Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), des
     buildMenu();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Azaan::focusMoved);
 
-    TrayIcon = ProgramIcon();
+    TrayIcon = window_common::ProgramIcon(QStringLiteral(":/announcer/azaan_%1.png"));
     setWindowIcon(TrayIcon);
     MediaPlayer1 = desk_.createMediaPlayer();
 
@@ -597,18 +590,14 @@ void Azaan::mnuAbout_Click() {
 void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
 void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
 
-void Azaan::findTempFolder() {
-    const desktop::TempFolder temp = desk_.tempFolder();
-    TempPath = temp.path;
-    TempPathRefusal = temp.refusal;
-}
+void Azaan::findTempFolder() { TempPath = desk_.tempFolder(); }
 
 void Azaan::writeSchedule(announcer::ScheduleKind kind) {
     // The folder found at start may have gone since (a temp cleaner), and
     // another user may have made one of that name: judge it again, and make it
     // again when it is gone, before every report.
     findTempFolder();
-    WriteScheduleReport(desk_, {TimesFilePath(), Record.cityName, {TempPath, TempPathRefusal}}, kind);
+    WriteScheduleReport(desk_, {TimesFilePath(), Record.cityName, TempPath}, kind);
 }
 
 void Azaan::mnuModify_Click() {

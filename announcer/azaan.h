@@ -91,8 +91,7 @@ public:
     int PlayAzaanFlag = 0;
     int AzaanJustPlayed = 0;
     int AzaanVolume = 0;
-    std::string TempPath;     // the system's bytes, with the trailing "/"
-    QString TempPathRefusal;  // why there is no private temp folder for the schedules
+    desktop::TempFolder TempPath;  // the private temp folder for the schedules, or why there is none
 
     QString CityName() const;
     // Paths are the system's bytes: the program folder may have any name.
@@ -167,7 +166,7 @@ private:
     void ownFormClosed(QWidget* form);
     // The program has made the window the active one again: a return, so the settings are read.
     void broughtBack();
-    // Sets TempPath and TempPathRefusal from the folder as it stands now.
+    // Sets TempPath from the folder as it stands now.
     void findTempFolder();
     void writeSchedule(announcer::ScheduleKind kind);
     // Starts a recording of the program folder ("fajr.mp3", "other.mp3").

@@ -5,9 +5,10 @@
 #include "announcer/core/today_times.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
-#include "engine/atomic_file.h"
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
+#include "files/atomic_file.h"
+#include "files/times_file_at.h"
 #include "window_common/centre_window.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
@@ -178,7 +179,7 @@ void Modify::showLoadFailure(engine::ReadOutcome outcome) {
 void Modify::Combo1_Click() {
     // Every choice reloads the file, so unsaved steps are lost.
     engine::TimesFileData data;
-    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(TimesFilePath(), data);
+    const engine::ReadOutcome outcome = files::ReadTimesFileAt(TimesFilePath(), data);
     announcer::FineTuneYear year;
     const bool whole = outcome == engine::ReadOutcome::Whole && year.load(data);
     DayTimes = year;
@@ -253,10 +254,12 @@ void Modify::Command1_Click() {
     const std::string path = TimesFilePath();
     const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
     // Checked before it is written: the announcer must be able to read what it gets.
-    const std::optional<std::string> problem = announcer::ReadBackProblem(lines);
-    std::string error = problem.value_or(std::string());
-    if (problem || !engine::WriteTextFileAtomically(path, lines, error)) {
-        desk_.messageBox(Q(announcer::EditorSaveFailure(desktop::PathText(path).toStdString(), error)),
+    std::optional<std::string> refusal = announcer::ReadBackProblem(lines);
+    if (!refusal) {
+        if (const files::SaveResult failure = files::SaveTextFile(path, lines)) refusal = failure->reason;
+    }
+    if (refusal) {
+        desk_.messageBox(Q(announcer::EditorSaveFailure(desktop::PathText(path).toStdString(), *refusal)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }
@@ -267,4 +270,6 @@ void Modify::Command1_Click() {
 
 void Modify::Command2_Click() { close(); }
 
-void Modify::Command5_Click() { desk_.messageBox(QString::fromLatin1(announcer::kEditorHelp), desktop::mb::OkOnly, QString()); }
+void Modify::Command5_Click() {
+    desk_.messageBox(QString::fromLatin1(announcer::kEditorHelp), desktop::mb::OkOnly, QString());
+}

@@ -3,12 +3,10 @@
 #include "announcer/core/times_file_problem.h"
 #include "desktop/path_text.h"
 #include "desktop/private_folder.h"
-#include "engine/atomic_file.h"
 #include "engine/times_file.h"
+#include "files/atomic_file.h"
+#include "files/times_file_at.h"
 #include "window_common/window_text.h"
-
-#include <filesystem>
-#include <system_error>
 
 using window_common::Q;
 
@@ -17,15 +15,6 @@ namespace {
 QString ReportTitle(announcer::ScheduleKind kind) {
     return kind == announcer::ScheduleKind::Daily ? QStringLiteral("Daily Schedule")
                                                   : QStringLiteral("Weekly Schedule");
-}
-
-// The folder the report goes into, with its separator: the temp folder, or the
-// current folder when there is none ("" when even that cannot be named).
-std::string ReportFolder(const desktop::TempFolder& temp) {
-    if (!temp.path.empty()) return temp.path;
-    std::error_code ec;
-    const std::string current = std::filesystem::current_path(ec).string();
-    return ec ? std::string() : current + "/";
 }
 
 void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::ScheduleKind kind) {
@@ -38,7 +27,7 @@ void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::Sch
 void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind) {
     // The whole year first: a report is written only from a whole file.
     engine::TimesFileData year;
-    const engine::ReadOutcome outcome = engine::ReadTimesFileAt(source.timesPath, year);
+    const engine::ReadOutcome outcome = files::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
         desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(source.timesPath) +
                             "\r\rThe " + ReportTitle(kind) +
@@ -47,30 +36,29 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
         return;
     }
 
-    if (!source.folder.refusal.isEmpty()) {
+    // A report goes only into the private temp folder: without one, nothing is written.
+    if (!source.folder.refusal.isEmpty() || source.folder.path.empty()) {
         RefuseFolder(desk, source.folder.refusal, kind);
         return;
     }
-    const std::string folder = ReportFolder(source.folder);
+    const std::string& folder = source.folder.path;
     const std::string reportPath = folder + announcer::ScheduleFileName(kind);
 
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.
-    engine::AtomicTextFile report;
-    std::string error;
-    if (report.open(reportPath, error, engine::LinkAtPath::ReplaceLink, engine::FolderRule::UsersAlone)) {
-        report.writeLines(announcer::ScheduleLines(kind, source.cityName, year));
-        if (report.commit(error)) {
-            desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
-            return;
-        }
+    const files::SaveResult failure =
+        files::SaveTextFile(reportPath, announcer::ScheduleLines(kind, source.cityName, year),
+                            files::LinkAtPath::ReplaceLink, files::FolderRule::UsersAlone);
+    if (!failure) {
+        desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
+        return;
     }
-    if (report.folderRefused()) {
+    if (failure->kind == files::SaveFailure::Kind::FolderRefused) {
         const std::string named = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-        RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, error)), kind);
+        RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, failure->reason)), kind);
         return;
     }
     desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + desktop::PathText(reportPath) +
-                        "\r\rReason: " + Q(error),
+                        "\r\rReason: " + Q(failure->reason),
                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }

@@ -11,7 +11,7 @@
 struct ScheduleSource {
     std::string timesPath;       // the times file, read whole (the system's bytes)
     std::string cityName;        // for the title line
-    desktop::TempFolder folder;  // where the report goes; the current folder when its path is empty
+    desktop::TempFolder folder;  // where the report goes; none when its path is empty
 };
 
 // A missing or damaged times file, or a temp folder that is not private, stops

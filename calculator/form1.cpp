@@ -7,14 +7,16 @@
 #include "calculator/preview_text.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
-#include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
 #include "engine/day_numbering.h"
 #include "engine/leading_number.h"
 #include "engine/qibla.h"
 #include "engine/solar.h"
+#include "engine/times_file.h"
+#include "files/calculator_file.h"
 #include "window_common/centre_window.h"
+#include "window_common/program_icon.h"
 #include "window_common/twips.h"
 #include "window_common/window_text.h"
 
@@ -162,10 +164,7 @@ void Form1::buildControls() {
 
     Command3 = new PictureButton("World Map", Frame1);
     Command3->setGeometry(Twips(2220, 4450, 1200, 915));
-    QIcon windowIcon;
-    for (const char* size : {"16", "32", "64"})
-        windowIcon.addFile(QString(":/resources/velstra_%1.png").arg(size));
-    setWindowIcon(windowIcon);
+    setWindowIcon(window_common::ProgramIcon(":/resources/velstra_%1.png"));
     Command3->setIcon(QIcon(":/resources/worldmap_button.png"));
     Command3->setIconSize(QSize(24, 24));
     Command4 = new PictureButton("Internet (Recommended)", Frame1);
@@ -233,7 +232,7 @@ void Form1::Form_Load() {
 
     window_common::CentreByOuterFrame(this, TwipsToPixels(300));
 
-    Text1[4]->setText("AzaanTimes.dat");
+    Text1[4]->setText(engine::TimesFileName);
     FillCombo();
 }
 
@@ -443,8 +442,8 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     AsrFactor = chosenAsrFactor();
     header.asrFactor = AsrFactor;
 
-    if (auto failure = engine::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
-        reportWriteFailure(*failure);
+    if (auto failure = files::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
+        reportWriteFailure(failure->reason);
         return false;
     }
     return true;

@@ -4,7 +4,7 @@
 #include "calculator/event_widgets.h"
 #include "calculator/heading_label.h"
 #include "desktop/desktop.h"
-#include "engine/calculator_file.h"
+#include "files/calculator_file.h"
 
 #include <QWidget>
 
@@ -24,7 +24,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     // Lets a test stand a sink between the writer and the times file (e.g. one that fails).
-    using SinkWrapper = engine::SinkWrapper;
+    using SinkWrapper = files::SinkWrapper;
 
     explicit Form1(desktop::Desktop& desk, SinkWrapper wrapSink = {}, QWidget* parent = nullptr);
     ~Form1() override;

@@ -43,20 +43,6 @@ void ShrinkToFit(QLabel* label) {
     label->setFont(font);
 }
 
-int MouseButtonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
 }  // namespace
 
 Form2::Form2(desktop::Desktop& desktop, QLineEdit* latitudeBox, QLineEdit* longitudeBox, QWidget* owner)
@@ -132,7 +118,7 @@ float Form2::OuterWidthTwips() const { return static_cast<float>(frameGeometry()
 
 float Form2::OuterHeightTwips() const { return static_cast<float>(frameGeometry().height() * TwipsPerPixel); }
 
-void Form2::Form_MouseDown(int, int, float x, float y) {
+void Form2::Form_MouseDown(float x, float y) {
     Shape3->moveTwips(x, y);
     Command2->setEnabled(true);
 
@@ -158,8 +144,7 @@ void Form2::paintEvent(QPaintEvent*) {
 
 void Form2::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    Form_MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()),
-                   static_cast<float>(at.x() * TwipsPerPixel), static_cast<float>(at.y() * TwipsPerPixel));
+    Form_MouseDown(static_cast<float>(at.x() * TwipsPerPixel), static_cast<float>(at.y() * TwipsPerPixel));
     event->accept();
 }
 

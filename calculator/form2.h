@@ -41,7 +41,7 @@ public:
     // --- handlers ---
     void Form_Load();
     // A click on the map at x, y (twips of the client area), any button.
-    void Form_MouseDown(int button, int shift, float x, float y);
+    void Form_MouseDown(float x, float y);
     void Command1_Click();
     void Command2_Click();
 

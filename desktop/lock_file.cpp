@@ -1,7 +1,7 @@
 #include "desktop/lock_file.h"
 
-#include "engine/leftover_name.h"
-#include "engine/save_leftovers.h"
+#include "files/leftover_name.h"
+#include "files/save_leftovers.h"
 
 #include <atomic>
 #include <cerrno>
@@ -39,9 +39,9 @@ void RemoveKilledStartsLeftovers(const std::string& path) {
     const std::string lockName = path.substr(slash == std::string::npos ? 0 : slash + 1);
     const int folderFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) return;
-    engine::RemoveDeadLeftovers(folderFd, [&](std::string_view entry) -> std::optional<pid_t> {
+    files::RemoveDeadLeftovers(folderFd, [&](std::string_view entry) -> std::optional<pid_t> {
         std::string_view rest;
-        const std::optional<pid_t> pid = engine::ProcessNamedIn(entry, lockName, rest);
+        const std::optional<pid_t> pid = files::ProcessNamedIn(entry, lockName, rest);
         return pid && rest == kFreshEnd ? pid : std::nullopt;
     });
     ::close(folderFd);

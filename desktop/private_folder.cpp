@@ -1,6 +1,6 @@
 #include "desktop/private_folder.h"
 
-#include "engine/private_folder_rule.h"
+#include "files/private_folder_rule.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,7 +19,7 @@ std::string WithSlash(std::string path) {
 // The session made this one for the user; a link to it is the session's own.
 bool SessionsFolderIsPrivate(const std::string& path, uid_t user, struct stat& st) {
     return !path.empty() && path[0] == '/' && ::stat(path.c_str(), &st) == 0 &&
-           engine::WhyNotPrivateFolder(st, user).empty();
+           files::WhyNotPrivateFolder(st, user).empty();
 }
 
 // Makes the program's own folder when missing; empty when usable, else the refusal.
@@ -27,7 +27,7 @@ std::string MakeOwnFolder(const std::string& path, uid_t user, struct stat& st) 
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return TempFolderRefusal(path, std::strerror(errno));
     // Never through a link: whoever made the link chose where it leads.
     if (::lstat(path.c_str(), &st) != 0) return TempFolderRefusal(path, std::strerror(errno));
-    const std::string why = engine::WhyNotPrivateFolder(st, user);
+    const std::string why = files::WhyNotPrivateFolder(st, user);
     return why.empty() ? std::string() : TempFolderRefusal(path, why);
 }
 

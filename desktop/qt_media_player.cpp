@@ -2,7 +2,7 @@
 
 #include "desktop/path_text.h"
 #include "desktop/volume.h"
-#include "engine/regular_file.h"
+#include "files/regular_file.h"
 
 #include <QUrl>
 
@@ -26,7 +26,7 @@ QtMediaPlayer::~QtMediaPlayer() {
 void QtMediaPlayer::setFileName(const std::string& path) {
     std::unique_ptr<QFile> recording;
     if (!path.empty()) {
-        const int fd = engine::OpenRegularFile(path, O_RDONLY);
+        const int fd = files::OpenRegularFile(path, O_RDONLY);
         recording = std::make_unique<QFile>();
         if (fd < 0 || !recording->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             if (fd >= 0) ::close(fd);

@@ -5,7 +5,7 @@
 
 namespace engine {
 
-std::vector<std::string> EditorFormLines(const std::string& cityBoxText, const std::array<HeaderField, 14>& header,
+std::vector<std::string> EditorFormLines(const std::string& cityBoxText, const std::array<HeaderField, HeaderFieldCount>& header,
                                          const std::vector<EditorDay>& days) {
   std::vector<std::string> lines;
   lines.reserve(header.size() + days.size());

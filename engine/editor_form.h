@@ -17,7 +17,7 @@ struct EditorDay {
 // The times file as the fine-tune editor rewrites it: the city line, header fields
 // 2..14 one a line (numbers in print form and one blank), then one line a day;
 // no closing block. Lines without line ends.
-std::vector<std::string> EditorFormLines(const std::string& cityBoxText, const std::array<HeaderField, 14>& header,
+std::vector<std::string> EditorFormLines(const std::string& cityBoxText, const std::array<HeaderField, HeaderFieldCount>& header,
                                          const std::vector<EditorDay>& days);
 
 }  // namespace engine

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/format_fixed.h"
+#include "engine/times_file.h"
 
 namespace engine {
 namespace {
@@ -14,7 +15,6 @@ constexpr double kEarthRadius = 6378160.0;  // metres
 constexpr double kElevation = 5.0;          // metres
 constexpr double kHorizonAngle = 0.83311;   // degrees, sun's centre at rising and setting
 constexpr int kYear = 2000;
-constexpr int kDays = 366;
 
 double Int(double x) { return std::floor(x); }
 double Reduce(double degrees) { return degrees - 360.0 * Int(degrees / 360.0); }
@@ -54,6 +54,12 @@ void CalendarDate(double jd, int& month, int& day) {
   month = static_cast<int>(e < 13.5 ? e - 1 : e - 13);
 }
 
+// The place as the day computation sees it.
+struct SolarPlace {
+  double sinLat;
+  double cosLat;
+};
+
 struct SolarDay {
   double declination;  // radians
   double sinDeclination;
@@ -83,7 +89,8 @@ SolarDay SunOfDay(double jd, double timeZone, double truncatedLongitude) {
   return {delta, std::sin(delta), std::cos(delta), 12 + (timeZone - truncatedLongitude / 15) - eqTime};
 }
 
-// The hour angle with the day's sine and cosine of the declination at hand.
+// Hours from transit at which the sun's centre has the altitude whose sine is s,
+// with the day's sine and cosine of the declination at hand.
 double HourAngleOf(const SolarPlace& place, double s, double sinDelta, double cosDelta) {
   double x = (s - sinDelta * place.sinLat) / (cosDelta * place.cosLat);
   // An altitude the sun never reaches (or never leaves) still gives an hour angle.
@@ -109,10 +116,6 @@ TwilightAngles TwilightAnglesFor(double truncatedLatitude) {
   return angles;
 }
 
-double HourAngle(const SolarPlace& place, double s, double delta) {
-  return HourAngleOf(place, s, std::sin(delta), std::cos(delta));
-}
-
 double ToClockValue(double t) {
   if (!(t > 0.01)) return 0.01;  // also what no number at all becomes
   t += 0.0066;                   // 23.76 seconds before the minutes are cut
@@ -136,7 +139,7 @@ void ComputeYearHours(double latitude, double longitude, double timeZone, int as
   const double firstDay = JulianDay(kYear, 1, 1);
 
   DayHours day;
-  for (int n = 1; n <= kDays; ++n) {
+  for (int n = 1; n <= DaysInYear; ++n) {
     const double jd = firstDay + (n - 1);
     day.dayNo = n;
     CalendarDate(jd, day.month, day.day);

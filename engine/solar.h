@@ -29,16 +29,6 @@ struct DayHours {
 void ComputeYearHours(double latitude, double longitude, double timeZone, int asrFactor,
                       const std::function<void(const DayHours&)>& onDay);
 
-// The place as the day computation sees it, for the hour angle below.
-struct SolarPlace {
-  double sinLat;
-  double cosLat;
-};
-
-// Hours from transit at which the sun's centre has the altitude whose sine is s,
-// on a day of declination delta (radians). Altitudes never reached are clamped.
-double HourAngle(const SolarPlace& place, double s, double delta);
-
 // The twilight depression angles (degrees) for a truncated latitude.
 struct TwilightAngles {
   double fajr;

@@ -3,14 +3,14 @@
 #include <utility>
 
 #include "engine/field_reader.h"
-#include "engine/file_bytes.h"
 
 namespace engine {
 namespace {
 
-constexpr int kDays = 366;
-
-bool IsNumberPosition(std::size_t index) { return index == 2 || index == 4 || index == 5 || index == 6; }
+bool IsNumberPosition(std::size_t index) {
+  return index == header_field::QiblaBearing || index == header_field::Latitude || index == header_field::Longitude ||
+         index == header_field::TimeZone;
+}
 
 }  // namespace
 
@@ -36,9 +36,9 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
     }
   }
 
-  out.days.reserve(kDays);
-  // Only the 366 records are read: the closing block behind them is never reached.
-  for (int expected = 1; expected <= kDays; ++expected) {
+  out.days.reserve(DaysInYear);
+  // Only the DaysInYear records are read: the closing block behind them is never reached.
+  for (int expected = 1; expected <= DaysInYear; ++expected) {
     const Field<double> dayNo = reader.number();
     if (!dayNo.ok() || dayNo.value != static_cast<double>(expected)) return ReadOutcome::Damaged;
     DayRecord record;
@@ -54,14 +54,6 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
     out.days.push_back(std::move(record));
   }
   return damaged ? ReadOutcome::Damaged : ReadOutcome::Whole;
-}
-
-ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out) {
-  out = TimesFileData{};
-  const FileBytes file = ReadFileBytes(path, TimesFileByteLimit);
-  if (file.status == FileRead::CannotOpen) return ReadOutcome::Missing;
-  if (file.status == FileRead::TooLong) return ReadOutcome::Damaged;
-  return ReadTimesFile(file.bytes, out);
 }
 
 }  // namespace engine

@@ -7,8 +7,23 @@
 
 namespace engine {
 
-// Header fields 1..14: 1 the city, 3 the qibla bearing, 5..7 latitude, longitude
-// and time zone; the others are comments.
+// The times file's name, in the folder of both programs.
+inline constexpr const char* TimesFileName = "AzaanTimes.dat";
+
+// Its records: one for each DayNo of the 366-day year, 1..366 in order.
+inline constexpr int DaysInYear = 366;
+
+// Its header: 14 fields, counted from 0. The positions named here hold the place
+// and the qibla bearing; the others are comments.
+inline constexpr std::size_t HeaderFieldCount = 14;
+namespace header_field {
+inline constexpr std::size_t City = 0;
+inline constexpr std::size_t QiblaBearing = 2;
+inline constexpr std::size_t Latitude = 4;
+inline constexpr std::size_t Longitude = 5;
+inline constexpr std::size_t TimeZone = 6;
+}  // namespace header_field
+
 struct HeaderField {
   bool isNumber = false;
   double number = 0;
@@ -22,7 +37,7 @@ struct DayRecord {
 };
 
 struct TimesFileData {
-  std::array<HeaderField, 14> header;
+  std::array<HeaderField, HeaderFieldCount> header;
   std::vector<DayRecord> days;  // the records read whole, in order
 };
 
@@ -31,13 +46,9 @@ enum class ReadOutcome { Whole, Missing, Damaged };
 // The largest times file read; a real one is about 32 KB, so a longer file is damaged.
 inline constexpr std::size_t TimesFileByteLimit = 1 << 20;
 
-// Whole = 14 header fields and 366 records numbered 1..366 in order, in at most
+// Whole = the header fields and DaysInYear records numbered 1..DaysInYear in order, in at most
 // TimesFileByteLimit bytes (longer content is damaged unread, as a longer file is).
 // On Damaged, out holds what was read before the fault (the header, the good records).
 ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out);
-
-// Missing when the file cannot be opened or read, or is no regular file;
-// Damaged when it is longer than TimesFileByteLimit.
-ReadOutcome ReadTimesFileAt(const std::string& path, TimesFileData& out);
 
 }  // namespace engine

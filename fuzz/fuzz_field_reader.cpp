@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   engine::TimesFileData file;
   const engine::ReadOutcome outcome = engine::ReadTimesFile(bytes, file);
-  Check(file.days.size() <= 366);
-  if (outcome == engine::ReadOutcome::Whole) Check(file.days.size() == 366);
+  Check(file.days.size() <= engine::DaysInYear);
+  if (outcome == engine::ReadOutcome::Whole) Check(file.days.size() == engine::DaysInYear);
   for (std::size_t i = 0; i < file.days.size(); ++i) {
     Check(file.days[i].dayNo == static_cast<int>(i + 1));
     for (int t : file.days[i].times) Check(t >= 0 && t < 86400);

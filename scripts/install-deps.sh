@@ -8,8 +8,8 @@ mode=${1:-run}
 
 # Building and running: compiler and build tools, Qt, sound, fonts, the desktop's opener.
 packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6svg6 libxcb1-dev
+  build-essential cmake ninja-build
+  qt6-base-dev qt6-multimedia-dev libxcb1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   xdg-utils file

@@ -1,6 +1,7 @@
 // Both programs lay their windows out in twips, 15 to a pixel.
 #pragma once
 
+#include <QPointF>
 #include <QRect>
 
 #include <cmath>
@@ -14,6 +15,12 @@ inline int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twi
 
 inline QRect Twips(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+// A point of a drawing, fractions kept: lines and circles are drawn antialiased, so a
+// needle that turns by a few twips moves by a part of a pixel instead of jumping a row.
+inline QPointF TwipsToDrawingPoint(double xTwips, double yTwips) {
+    return QPointF(xTwips / TwipsPerPixel, yTwips / TwipsPerPixel);
 }
 
 }  // namespace window_common

@@ -13,7 +13,7 @@
 
 namespace announcer {
 
-inline constexpr int DaysInYear = 366;
+using engine::DaysInYear;
 
 struct FineTuneDay {
     int dayNo = 0;

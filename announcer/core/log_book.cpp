@@ -2,9 +2,9 @@
 
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/format_fixed_down.h"
-#include "engine/atomic_file.h"
 #include "engine/clock_text.h"
-#include "engine/regular_file.h"
+#include "files/atomic_file.h"
+#include "files/regular_file.h"
 
 #include <filesystem>
 
@@ -53,15 +53,15 @@ bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowS
     // The book is measured as it is opened: taken away or swapped for a link in
     // between, it is never mistaken for one that already has its header. An
     // empty book is new too: a full disk at its first call, or emptied by the user.
-    const auto appended = engine::AppendToExistingFile(
+    const files::SaveResult appended = files::AppendToExistingFile(
         path, line + "\r\n", [](std::uintmax_t size) { return size > 0 && size <= LogBookLimit; });
-    if (appended != engine::AppendResult::NotAppended) return appended == engine::AppendResult::Appended;
+    if (!appended) return true;
+    if (appended->kind != files::SaveFailure::Kind::NoFileToAppend) return false;
     // Missing, empty, past the limit or another user's link: begun again whole,
     // header and line, so that a kill leaves the old book or the new one; a
     // FIFO, device or folder under the name is left alone.
     const auto header = LogHeader(today, nowSecondsOfDay);
-    std::string error;
-    return engine::WriteTextFileAtomically(path, {header[0], header[1], line}, error);
+    return !files::SaveTextFile(path, {header[0], header[1], line});
 }
 
 }  // namespace announcer

@@ -1,6 +1,6 @@
 #include "announcer/core/recording_file.h"
 
-#include "engine/regular_file.h"
+#include "files/regular_file.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 namespace announcer {
 
 bool PlayerMayOpen(const std::string& path) {
-    const int fd = engine::OpenRegularFile(path, O_RDONLY);
+    const int fd = files::OpenRegularFile(path, O_RDONLY);
     if (fd < 0) return errno == ENOENT;
     ::close(fd);
     return true;

@@ -1,10 +1,10 @@
 #include "announcer/core/settings_file.h"
 
-#include "engine/atomic_file.h"
-#include "engine/file_bytes.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
-#include "engine/regular_file.h"
+#include "files/atomic_file.h"
+#include "files/file_bytes.h"
+#include "files/regular_file.h"
 
 #include <cmath>
 #include <filesystem>
@@ -65,12 +65,11 @@ bool WriteSettingsFile(const std::string& folder, const SettingsControls& contro
     const std::string path = SettingsPath(folder).string();
     // Lines already on disk stay as they are: no save every minute for nothing.
     // Another user's link is no file of ours, whatever it leads to: it is replaced.
-    if (!engine::IsPlantedLink(path)) {
-        const engine::FileBytes onDisk = engine::ReadFileBytes(path, SettingsFileByteLimit);
-        if (onDisk.status == engine::FileRead::Read && onDisk.bytes == SettingsFileBytes(controls)) return true;
+    if (!files::IsPlantedLink(path)) {
+        const files::FileBytes onDisk = files::ReadFileBytes(path, SettingsFileByteLimit);
+        if (onDisk.status == files::FileRead::Read && onDisk.bytes == SettingsFileBytes(controls)) return true;
     }
-    std::string error;
-    return engine::WriteTextFileAtomically(path, SettingsFileLines(controls), error);
+    return !files::SaveTextFile(path, SettingsFileLines(controls));
 }
 
 SettingsReading ParseSettingsFile(const std::string& bytes) {
@@ -91,8 +90,8 @@ SettingsReading ParseSettingsFile(const std::string& bytes) {
 }
 
 SettingsReading ReadSettingsFile(const std::string& folder) {
-    const engine::FileBytes file = engine::ReadFileBytes(SettingsPath(folder).string(), SettingsFileByteLimit);
-    if (file.status != engine::FileRead::Read) return SettingsReading{};
+    const files::FileBytes file = files::ReadFileBytes(SettingsPath(folder).string(), SettingsFileByteLimit);
+    if (file.status != files::FileRead::Read) return SettingsReading{};
     return ParseSettingsFile(file.bytes);
 }
 

@@ -3,17 +3,15 @@
 #include "engine/city_line.h"
 #include "engine/day_numbering.h"
 #include "engine/field_reader.h"
-#include "engine/file_bytes.h"
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
+#include "files/file_bytes.h"
 
 namespace announcer {
 
 int TodayNo(int month, int day) { return engine::LeapDayNo(month, day); }
 
 namespace {
-
-constexpr int HeaderFields = 14;
 
 RecordStop StopFor(engine::FieldStatus status) {
     return status == engine::FieldStatus::EndOfFile ? RecordStop::EndOfFile : RecordStop::UnreadableField;
@@ -23,16 +21,17 @@ RecordReading Stopped(RecordStop stop) {
     return RecordReading{stop == RecordStop::TodayFound ? RecordOutcome::Found : RecordOutcome::Damaged, stop};
 }
 
-// Header field numbers 3, 5, 6 and 7 go into the record; the others are read
-// and dropped. An empty number field is kept as 0, as the box rule reads "".
+// The header's bearing and place go into the record with the city; the others are
+// read and dropped. An empty number field is kept as 0, as the box rule reads "".
 bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& stop) {
-    for (int field = 1; field <= HeaderFields; ++field) {
+    namespace field_at = engine::header_field;
+    for (std::size_t field = 0; field < engine::HeaderFieldCount; ++field) {
         double* target = nullptr;
         switch (field) {
-            case 3: target = &record.qiblahDirection; break;
-            case 5: target = &record.latitude; break;
-            case 6: target = &record.longitude; break;
-            case 7: target = &record.timeZone; break;
+            case field_at::QiblaBearing: target = &record.qiblahDirection; break;
+            case field_at::Latitude: target = &record.latitude; break;
+            case field_at::Longitude: target = &record.longitude; break;
+            case field_at::TimeZone: target = &record.timeZone; break;
             default: break;
         }
         if (target) {
@@ -46,7 +45,7 @@ bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& st
         }
         const auto f = reader.text();
         if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
-            if (field == 1)
+            if (field == field_at::City)
                 record.cityName = f.status == engine::FieldStatus::Value ? engine::CityLine(engine::FileTextAsUtf8(f.value))
                                                                          : std::string();
             continue;
@@ -116,9 +115,9 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 }
 
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {
-    const engine::FileBytes file = engine::ReadFileBytes(path, engine::TimesFileByteLimit);
-    if (file.status == engine::FileRead::CannotOpen) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
-    if (file.status == engine::FileRead::TooLong) {
+    const files::FileBytes file = files::ReadFileBytes(path, engine::TimesFileByteLimit);
+    if (file.status == files::FileRead::CannotOpen) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    if (file.status == files::FileRead::TooLong) {
         record.times = TodayTimes{};
         return RecordReading{RecordOutcome::Damaged, RecordStop::UnreadableField};
     }

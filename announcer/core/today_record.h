@@ -3,6 +3,7 @@
 #pragma once
 
 #include "announcer/core/today_times.h"
+#include "engine/times_file.h"
 
 #include <optional>
 #include <string>
@@ -23,10 +24,10 @@ struct TodayRecord {
     // writers give a name (a control character a hand-made file holds is a blank):
     // the captions, the log book and the schedules show it so.
     std::string cityName;
-    double qiblahDirection = 0;           // header field 3
-    double latitude = 0;                  // header field 5
-    double longitude = 0;                 // header field 6
-    double timeZone = 0;                  // header field 7
+    double qiblahDirection = 0;           // header field QiblaBearing
+    double latitude = 0;                  // header field Latitude
+    double longitude = 0;                 // header field Longitude
+    double timeZone = 0;                  // header field TimeZone
     std::optional<double> recordDayNo;    // DayNo of the last record read; empty for an empty field
     TodayTimes times;                     // today's fields 3..8, unshifted (day 0); none unless found
 };
@@ -51,7 +52,7 @@ struct RecordReading {
     RecordStop stop = RecordStop::CannotOpen;
 };
 
-// Reads the file's bytes: the 14 header fields, then records until today's.
+// Reads the file's bytes: the header fields, then records until today's.
 // An empty time field gives "no time" for that prayer.
 RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRecord& record);
 
@@ -59,6 +60,6 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record);
 
 // The times file's name in the announcer's folder.
-inline constexpr const char* TimesFileName = "AzaanTimes.dat";
+using engine::TimesFileName;
 
 }  // namespace announcer

@@ -25,7 +25,7 @@ const QString FileMessage =
     "Azaan times data file not found or damaged.\rPlease run the program Velstra.exe to recreate it.\r\r"
     "Would you like to run it now?";
 
-class StartTest : public AzaanWindowTest {
+class StartUpTest : public AzaanWindowTest {
 protected:
     void loadWithFile() {
         WriteTimesFile(desk.folder);
@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(StartTest, SecondInstanceIsRefusedAndTouchesNothing) {
+TEST_F(StartUpTest, SecondInstanceIsRefusedAndTouchesNothing) {
     WriteTimesFile(desk.folder);
     const QStringList before = folderEntries();
     desk.runningWindowTitles = {"Kelvora - v3.2"};
@@ -52,15 +52,15 @@ TEST_F(StartTest, SecondInstanceIsRefusedAndTouchesNothing) {
     EXPECT_EQ(w->Label2->text(), QString());
 }
 
-TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
+TEST_F(StartUpTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     loadWithFile();
     EXPECT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(desk.trayAdds, 1);
     EXPECT_EQ(desk.trayTip, "Kelvora");
     EXPECT_EQ(w->windowTitle(), "Kelvora - v3.2");
     EXPECT_EQ(desk.claimedTitles, std::vector<QString>{"Kelvora - v3.2"});
-    EXPECT_EQ(desktop::PathText(w->TempPath), desk.temp);
-    EXPECT_TRUE(w->TempPathRefusal.isEmpty());
+    EXPECT_EQ(desktop::PathText(w->TempPath.path), desk.temp);
+    EXPECT_TRUE(w->TempPath.refusal.isEmpty());
     EXPECT_EQ(w->PlayAzaanFlag, 1);
     EXPECT_EQ(w->Timer1.interval(), 59000);
     EXPECT_TRUE(w->Timer1.isActive());
@@ -85,7 +85,7 @@ TEST_F(StartTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
 }
 
 // The window's corner and the tray show the program's own picture at every size it comes in.
-TEST_F(StartTest, WindowAndTrayShowTheProgramsPicture) {
+TEST_F(StartUpTest, WindowAndTrayShowTheProgramsPicture) {
     loadWithFile();
     for (const char* size : {"16", "32", "64"}) {
         SCOPED_TRACE(size);
@@ -98,7 +98,7 @@ TEST_F(StartTest, WindowAndTrayShowTheProgramsPicture) {
 // Each window that centres itself stands with its outer frame centred across the screen:
 // the main window 300 twips (20 pixels) above the middle, the editor 500 (33 pixels), the
 // About box on it.
-TEST_F(StartTest, WindowsCentreTheirOuterFrame) {
+TEST_F(StartUpTest, WindowsCentreTheirOuterFrame) {
     loadWithFile();
     w->show();
     QApplication::processEvents();
@@ -118,7 +118,7 @@ TEST_F(StartTest, WindowsCentreTheirOuterFrame) {
     testing_support::ExpectCentredByOuterFrame(*about, 0);
 }
 
-TEST_F(StartTest, ReadsTheCalculatorsAbhaFile) {
+TEST_F(StartUpTest, ReadsTheCalculatorsAbhaFile) {
     WriteBytes(file("AzaanTimes.dat"), ReadBytes(SUITE_TEST_DATA "/AzaanTimes_abha.dat"));
     at(12, 30);
     ASSERT_TRUE(load());
@@ -134,7 +134,7 @@ TEST_F(StartTest, ReadsTheCalculatorsAbhaFile) {
     EXPECT_NEAR(w->Line1.Y2, 1020 - 643, 1);
 }
 
-TEST_F(StartTest, FileTextsShowAsPlainTextNeverMarkup) {
+TEST_F(StartUpTest, FileTextsShowAsPlainTextNeverMarkup) {
     Place place;
     place.city = "<b>Abha</b>";
     WriteTimesFile(desk.folder, place);
@@ -146,7 +146,7 @@ TEST_F(StartTest, FileTextsShowAsPlainTextNeverMarkup) {
     EXPECT_EQ(w->Label1->textFormat(), Qt::PlainText);
 }
 
-TEST_F(StartTest, WindowsCodePageNameShowsAsItsLetters) {
+TEST_F(StartUpTest, WindowsCodePageNameShowsAsItsLetters) {
     Place place;
     place.city = "S\xE3o Paulo";  // written on the original platform
     WriteTimesFile(desk.folder, place);
@@ -156,7 +156,7 @@ TEST_F(StartTest, WindowsCodePageNameShowsAsItsLetters) {
     EXPECT_TRUE(w->Label1->text().startsWith(QString::fromUtf8("Prayer times in S\u00E3o Paulo  on")));
 }
 
-TEST_F(StartTest, LongPlaceNameKeepsItsCaptionInsideTheWindow) {
+TEST_F(StartUpTest, LongPlaceNameKeepsItsCaptionInsideTheWindow) {
     Place place;
     place.city = "Rawalpindi Cantonment Board Area North";
     WriteTimesFile(desk.folder, place);
@@ -174,7 +174,7 @@ TEST_F(StartTest, LongPlaceNameKeepsItsCaptionInsideTheWindow) {
     }
 }
 
-TEST_F(StartTest, MissingFileAtStartAsksOnceAndStartsTheCalculatorOnYes) {
+TEST_F(StartUpTest, MissingFileAtStartAsksOnceAndStartsTheCalculatorOnYes) {
     at(9, 0);
     desk.answers = {desktop::answer::Yes};
     ASSERT_TRUE(load());  // start-up always finishes
@@ -189,7 +189,7 @@ TEST_F(StartTest, MissingFileAtStartAsksOnceAndStartsTheCalculatorOnYes) {
     EXPECT_EQ(desk.trayAdds, 1);
 }
 
-TEST_F(StartTest, MissingFileHidesTheWindowAndALaterFileIsReadByTheNextTick) {
+TEST_F(StartUpTest, MissingFileHidesTheWindowAndALaterFileIsReadByTheNextTick) {
     at(9, 0);
     desk.defaultAnswer = desktop::answer::No;
     ASSERT_TRUE(load());
@@ -211,7 +211,7 @@ TEST_F(StartTest, MissingFileHidesTheWindowAndALaterFileIsReadByTheNextTick) {
     EXPECT_EQ(w->Label10[0]->text(), "City: Abha");
 }
 
-TEST_F(StartTest, TickWaitsWhileTheFileMessageIsOpen) {
+TEST_F(StartUpTest, TickWaitsWhileTheFileMessageIsOpen) {
     at(9, 0);
     desk.defaultAnswer = desktop::answer::No;
     int nestedTicks = 0;
@@ -232,7 +232,7 @@ TEST_F(StartTest, TickWaitsWhileTheFileMessageIsOpen) {
 
 // A reading that stops before today's record holds another day's times: none
 // of them are shown or called as today's, while the place is still shown.
-TEST_F(StartTest, FileDamagedBeforeTodayShowsAndCallsNoTimes) {
+TEST_F(StartUpTest, FileDamagedBeforeTodayShowsAndCallsNoTimes) {
     const std::string good = TimesFileBytes(Place{}, DefaultTimes);  // Fajr 5:07 AM every day
     const std::pair<const char*, std::string> cases[] = {
         {"ends after day 100", EndingAfterDay(good, 100)},
@@ -269,7 +269,7 @@ TEST_F(StartTest, FileDamagedBeforeTodayShowsAndCallsNoTimes) {
     }
 }
 
-TEST_F(StartTest, AutoHideAfterStartUnlessTheMouseCrossesTheBackground) {
+TEST_F(StartUpTest, AutoHideAfterStartUnlessTheMouseCrossesTheBackground) {
     loadWithFile();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -285,7 +285,7 @@ TEST_F(StartTest, AutoHideAfterStartUnlessTheMouseCrossesTheBackground) {
     EXPECT_FALSE(w->Timer2.isActive());
 }
 
-TEST_F(StartTest, AutoHideHidesOnceAndTheTickGoesOnHidden) {
+TEST_F(StartUpTest, AutoHideHidesOnceAndTheTickGoesOnHidden) {
     loadWithFile();
     w->show();
     w->Timer2_Timer();
@@ -304,7 +304,7 @@ TEST_F(StartTest, AutoHideHidesOnceAndTheTickGoesOnHidden) {
     EXPECT_EQ(lastStarted(), desk.folder + "/other.mp3");
 }
 
-TEST_F(StartTest, CloseButtonEnterAndEscHideTheWindow) {
+TEST_F(StartUpTest, CloseButtonEnterAndEscHideTheWindow) {
     loadWithFile();
     for (int key : {int(Qt::Key_Escape), int(Qt::Key_Return)}) {
         w->show();
@@ -318,7 +318,7 @@ TEST_F(StartTest, CloseButtonEnterAndEscHideTheWindow) {
     EXPECT_EQ(w->Command1->text(), "Close");
 }
 
-TEST_F(StartTest, RightReleaseOffersExactlyOneWindowItem) {
+TEST_F(StartUpTest, RightReleaseOffersExactlyOneWindowItem) {
     loadWithFile();
     // Until the first right click both show.
     EXPECT_TRUE(w->mnuShow->isVisible());
@@ -340,7 +340,7 @@ TEST_F(StartTest, RightReleaseOffersExactlyOneWindowItem) {
     EXPECT_TRUE(w->isVisible());
 }
 
-TEST_F(StartTest, ExitDeletesTheTrayIconAndNothingFollows) {
+TEST_F(StartUpTest, ExitDeletesTheTrayIconAndNothingFollows) {
     loadWithFile();
     w->show();
     w->mnuExit->trigger();
@@ -358,7 +358,7 @@ TEST_F(StartTest, ExitDeletesTheTrayIconAndNothingFollows) {
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(StartTest, WithoutANotificationAreaTheWindowMinimisesInsteadOfHiding) {
+TEST_F(StartUpTest, WithoutANotificationAreaTheWindowMinimisesInsteadOfHiding) {
     desk.trayPresent = false;
     loadWithFile();
     w->show();

@@ -121,18 +121,30 @@ TEST_F(SchedulesTest, TheNameIsShownAndReportedAsTheWritersPutIt) {
     }
 }
 
-TEST_F(SchedulesTest, WithoutATempFolderTheReportLandsInTheCurrentFolder) {
-    writeTimes(AbhaFile());
-    startMain();
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(desk.temp));
-    desk.temp.clear();  // the platform reports no temp folder
-    main->mnuQandorW_Click();
-    const QString here = QDir::currentPath();
-    QDir::setCurrent(before);
-    EXPECT_EQ(Lines(ReadBytes(here + "/Weekly.txt")).size(), 59u);
-    ASSERT_EQ(desk.commandLines.size(), 1u);
-    EXPECT_EQ(desk.commandLines[0].line, "notepad " + here + "/Weekly.txt");
+// Without a private temp folder no report is written anywhere, not even into
+// the current folder (here the test's own private folder, to catch it).
+TEST_F(SchedulesTest, WithoutATempFolderNoReportIsWritten) {
+    const QString refusal = "The temp folder /tmp/kelvora-1000 cannot be used: it belongs to another user.";
+    for (const QString& why : {QString(), refusal}) {
+        SCOPED_TRACE(why.toStdString());
+        writeTimes(AbhaFile());
+        startMain();
+        const QString before = QDir::currentPath();
+        const QString private_ = desk.temp;
+        ASSERT_TRUE(QDir::setCurrent(private_));
+        desk.temp.clear();  // the platform reports no temp folder
+        desk.tempRefusal = why;
+        main->mnuQandorW_Click();
+        QDir::setCurrent(before);
+        EXPECT_TRUE(QDir(private_).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+        EXPECT_TRUE(desk.commandLines.empty());
+        ASSERT_EQ(desk.messageBoxes.size(), 1u);
+        EXPECT_EQ(desk.messageBoxes[0].text, why + "\r\rThe Weekly Schedule was not written.");
+        EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly + desktop::mb::Critical);
+        desk.temp = private_;
+        desk.messageBoxes.clear();
+        main.reset();
+    }
 }
 
 TEST_F(SchedulesTest, DamagedOrMissingTimesFileStopsWithAMessageAndNoReport) {
@@ -216,7 +228,7 @@ TEST_F(SchedulesTest, TheTempFolderIsJudgedAgainForEveryReport) {
     desk.ownTempFolder = own;
     writeTimes(AbhaFile());
     startMain();
-    EXPECT_EQ(main->TempPath, ownPath + "/");
+    EXPECT_EQ(main->TempPath.path, ownPath + "/");
     main->mnuQandor_Click();
     ASSERT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(Lines(ReadBytes(own + "/Daily.txt")).size(), 372u);
@@ -281,7 +293,7 @@ TEST_F(SchedulesTest, ATempFolderOfAnyNameTakesTheReport) {
     desk.tempBytes = folder;
     writeTimes(AbhaFile());
     startMain();
-    EXPECT_EQ(main->TempPath, folder);
+    EXPECT_EQ(main->TempPath.path, folder);
     main->mnuQandorW_Click();
     EXPECT_TRUE(desk.messageBoxes.empty());
     EXPECT_EQ(Lines(test_support::TempFolder::Read(folder + "Weekly.txt")).size(), 59u);

@@ -23,7 +23,7 @@ TEST(TickMinutesTest, FiftyNineSeconds) {
     EXPECT_DOUBLE_EQ(TickMinutes(60000), 1.0);
 }
 
-TEST(StartTestTest, EachPrayerStartsItsRecordingOnce) {
+TEST(TickStartTest, EachPrayerStartsItsRecordingOnce) {
     struct Case { const char* prayer; int now; const char* recording; };
     const Case cases[] = {
         {"Fajr", Hms(5, 7, 0), "fajr.mp3"},     {"Fajr late", Hms(5, 7, 59), "fajr.mp3"},
@@ -43,7 +43,7 @@ TEST(StartTestTest, EachPrayerStartsItsRecordingOnce) {
     }
 }
 
-TEST(StartTestTest, QuietMinutes) {
+TEST(TickStartTest, QuietMinutes) {
     // One second before Fajr's minute, the sunrise minute, and the box unticked.
     for (int now : {Hms(5, 6, 59), Hms(6, 29, 10), Hms(5, 8, 0), Hms(0, 0)}) {
         const auto t = RunStartTest(now, Abha(), 0, 1);
@@ -56,7 +56,7 @@ TEST(StartTestTest, QuietMinutes) {
     EXPECT_EQ(unticked.minutesApart[0], 0);
 }
 
-TEST(StartTestTest, FajrWinsASharedMinute) {
+TEST(TickStartTest, FajrWinsASharedMinute) {
     TodayTimes times = Abha();
     times[ZuhrTime] = TimeValue{0, Hms(5, 7)};
     const auto t = RunStartTest(Hms(5, 7, 20), times, 0, 1);
@@ -64,7 +64,7 @@ TEST(StartTestTest, FajrWinsASharedMinute) {
     EXPECT_EQ(t.recording, "fajr.mp3");
 }
 
-TEST(StartTestTest, ComparesTheTimeOfDayAsItsTextShows) {
+TEST(TickStartTest, ComparesTheTimeOfDayAsItsTextShows) {
     TodayTimes times = Abha();
     times[IshaTime] = TimeValue{1, Hms(0, 30)};  // "12:30 AM" after a shift past midnight
     const auto t = RunStartTest(Hms(0, 30, 5), times, 0, 1);
@@ -72,7 +72,7 @@ TEST(StartTestTest, ComparesTheTimeOfDayAsItsTextShows) {
     EXPECT_EQ(t.recording, "other.mp3");
 }
 
-TEST(StartTestTest, PrayersWithoutATimeNeverStartACall) {
+TEST(TickStartTest, PrayersWithoutATimeNeverStartACall) {
     // No record read yet: midnight must pass silently.
     for (int now : {Hms(0, 0), Hms(0, 0, 59), Hms(12, 0)}) {
         const auto t = RunStartTest(now, TodayTimes{}, 0, 1);

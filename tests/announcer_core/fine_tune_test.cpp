@@ -41,21 +41,6 @@ void Step(FineTuneYear& year, int d, int prayer, int minutes) {
     ASSERT_TRUE(year.storeTexts(d, boxes));
 }
 
-TEST(PeriodStarts, AnchorDaysOfEachKind) {
-    const auto& weekly = PeriodStarts(PeriodKind::Weekly);
-    ASSERT_EQ(weekly.size(), 53u);
-    EXPECT_EQ(weekly.front(), 1);
-    EXPECT_EQ(weekly[1], 8);
-    EXPECT_EQ(weekly.back(), 365);
-
-    // The first days of the months with February at 29 days.
-    EXPECT_EQ(PeriodStarts(PeriodKind::Monthly),
-              (std::vector<int>{1, 32, 61, 92, 122, 153, 183, 214, 245, 275, 306, 336}));
-
-    EXPECT_EQ(PeriodStarts(PeriodKind::Quarterly), (std::vector<int>{1, 92, 183, 275}));
-    EXPECT_STREQ(PeriodKindNames[1], "Monthly");
-}
-
 TEST(ScaledOffset, DivisionFirstThenRoundedToWholeMinutes) {
     struct Case { int steps; long long diff; int length; long long minutes; };
     const Case cases[] = {
@@ -241,7 +226,7 @@ TEST(ScaleAll, UnchangedYearBecomesStraightLinesBetweenAnchors) {
         EXPECT_EQ(TotalMinutes(year.time(k, Fajr)) - t1, ScaledOffsetMinutes(k - 1, diff, 31)) << k;
 }
 
-TEST(EditorForm, HeaderAndDayLinesByteForByte) {
+TEST(FineTuneEditorForm, HeaderAndDayLinesByteForByte) {
     FineTuneYear year = Loaded(FlatYear());
     Step(year, 32, Fajr, -1);  // a Fajr of 5:06 on 1 Feb
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
@@ -272,7 +257,7 @@ TEST(EditorForm, HeaderAndDayLinesByteForByte) {
     EXPECT_EQ(lines.back(), " 366 ,Dec 31,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
 }
 
-TEST(EditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
+TEST(FineTuneEditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
     const engine::TimesFileData data = CalculatorYear();
     FineTuneYear year = Loaded(data);
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
@@ -294,7 +279,7 @@ TEST(EditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
     EXPECT_EQ(second.editorForm(second.cityLine()), year.editorForm(year.cityLine()));
 }
 
-TEST(EditorForm, OnlyAWholeYearWithinTheReadersLimitReadsBack) {
+TEST(FineTuneEditorForm, OnlyAWholeYearWithinTheReadersLimitReadsBack) {
     const FineTuneYear year = Loaded(CalculatorYear());
     const std::vector<std::string> lines = year.editorForm("Newline\nCity");
     EXPECT_EQ(lines[0], "Newline City");

@@ -5,6 +5,7 @@
 
 #include "desktop/path_text.h"
 #include "engine/times_file.h"
+#include "files/times_file_at.h"
 
 #include <filesystem>
 
@@ -27,7 +28,7 @@ TEST_F(Form1Test, TheTimesFileIsWrittenInAFolderOfAnyName) {
     EXPECT_TRUE(desk.messageBoxes[0].text.contains(QStringLiteral("Filename\t\t") + desktop::PathText(file) + "\r"));
     EXPECT_TRUE(desk.messageBoxes[0].text.contains(QStringLiteral("Gebet-M\uFFFDnchen/AzaanTimes.dat")));
     engine::TimesFileData year;
-    EXPECT_EQ(engine::ReadTimesFileAt(file, year), engine::ReadOutcome::Whole);
+    EXPECT_EQ(files::ReadTimesFileAt(file, year), engine::ReadOutcome::Whole);
     ASSERT_EQ(desk.commandLines.size(), 1u);
     EXPECT_EQ(desk.commandLines[0].bytes, "NOTEPAD  " + file);
 

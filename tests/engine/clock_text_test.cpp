@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/clock_text.h"
-#include "engine/day_numbering.h"
 
 namespace engine {
 namespace {
@@ -28,13 +27,6 @@ TEST(ClockText, LongAndShortTimes) {
   EXPECT_STREQ(MonthAbbreviation(12), "Dec");
   EXPECT_STREQ(MonthAbbreviation(0), "Jan");  // out of range counts as January
   EXPECT_STREQ(MonthAbbreviation(13), "Jan");
-}
-
-TEST(DayNumbering, FebruaryAlwaysHas29Days) {
-  struct Case {
-    int month, day, dayNo;
-  } cases[] = {{1, 1, 1}, {2, 29, 60}, {3, 1, 61}, {6, 20, 172}, {12, 31, 366}, {7, 1, 183}};
-  for (const Case& c : cases) EXPECT_EQ(LeapDayNo(c.month, c.day), c.dayNo);
 }
 
 }  // namespace

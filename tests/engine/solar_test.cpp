@@ -103,10 +103,23 @@ TEST(TwilightAngles, StrictBandsOnTheTruncatedLatitude) {
   EXPECT_NE(above[0].clock[Fajr], at37[0].clock[Fajr]);
 }
 
-TEST(HourAngle, ClampsAltitudesNeverReached) {
-  const SolarPlace pole{std::sin(69.65 / 57.29577951471995), std::cos(69.65 / 57.29577951471995)};
-  EXPECT_NEAR(HourAngle(pole, 0.9, 0), 0.0054019, 1e-7);
-  EXPECT_NEAR(HourAngle(pole, -0.9, 0), 11.9945981, 1e-7);
+// An altitude the sun never reaches is clamped to an hour angle of 0.0054019 hours
+// (19 seconds) beside noon; one it never leaves, to the same beside midnight.
+TEST(ComputeYearHours, AltitudesNeverReachedClampBesideNoonOrMidnight) {
+  std::vector<DayHours> tromso;
+  ComputeYearHours(69.65, 18.96, 1, 1, [&](const DayHours& d) { tromso.push_back(d); });
+  ASSERT_EQ(tromso.size(), 366u);
+
+  const auto& night = tromso[0].hours;  // 1 Jan: the sun never rises
+  EXPECT_NEAR(night[Zuhr] - night[Tulu], 0.0054019, 1e-7);
+  EXPECT_NEAR(night[Asr] - night[Zuhr], 0.0054019, 1e-7);
+  EXPECT_NEAR(night[Maghrib] - night[Zuhr], 0.0054019, 1e-7);
+
+  const auto& day = tromso[171].hours;  // 20 Jun: the sun never sets, nor does twilight begin
+  EXPECT_NEAR(day[Zuhr] - day[Fajr], 11.9945981, 1e-7);
+  EXPECT_NEAR(day[Zuhr] - day[Tulu], 11.9945981, 1e-7);
+  EXPECT_NEAR(day[Maghrib] - day[Zuhr], 11.9945981, 1e-7);
+  EXPECT_NEAR(day[Isha] - day[Zuhr], 11.9945981, 1e-7);
 }
 
 TEST(ToClockValue, TwelveHourValues) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator_file.h"
 #include "engine/clock_text.h"
 #include "engine/day_line.h"
 #include "engine/editor_form.h"
@@ -16,28 +15,17 @@
 #include "engine/times_header.h"
 #include "engine/times_trailer.h"
 #include "engine/year_writer.h"
+#include "tests/engine/abha_header.h"
 
 namespace engine {
 namespace {
+
+using engine_test::Abha;
 
 std::string Join(const std::vector<std::string>& lines) {
   std::string text;
   for (const auto& l : lines) text += l + "\r\n";
   return text;
-}
-
-HeaderValues Abha() {
-  HeaderValues v;
-  v.cityText = "Abha";
-  v.latitude = 18.233;
-  v.longitude = 42.517;
-  v.timeZone = 3;
-  double raw = 0;
-  CalcQibla(v.latitude, v.longitude, raw, v.qiblaBearing);
-  v.createdDate = "10 Dec 2026";
-  v.createdTime = "8:00:00 AM";
-  v.asrFactor = 1;
-  return v;
 }
 
 // The calculator's whole file: header, days, closing block.
@@ -219,49 +207,6 @@ TEST(YearWriter, MatchesThePinnedYears) {
   }
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-// Stops accepting lines after a number of them, as a full disk would.
-class FullDisk : public LineSink {
- public:
-  FullDisk(LineSink& file, int room) : file_(file), room_(room) {}
-  bool writeLine(std::string_view line) override { return room_-- > 0 && file_.writeLine(line); }
-
- private:
-  LineSink& file_;
-  int room_;
-};
-
-TEST(CalculatorFile, WritesTheWholeFileOrLeavesTheOldOne) {
-  char pattern[] = "/tmp/calculator_file_test.XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  const std::filesystem::path folder = pattern;
-  const std::string path = (folder / "AzaanTimes.dat").string();
-
-  EXPECT_EQ(WriteCalculatorFile(path, Abha()), std::nullopt);
-  EXPECT_EQ(ReadBytes(path), ReadBytes(SUITE_TEST_DATA "/AzaanTimes_abha.dat"));
-
-  std::ofstream(path, std::ios::binary) << "old";
-  for (int room : {0, 11, 12, 377, 384}) {
-    const auto failure = WriteCalculatorFile(path, Abha(), [room](LineSink& file) {
-      return std::make_unique<FullDisk>(file, room);
-    });
-    EXPECT_EQ(failure, "Writing to the disk failed part way (the disk may be full).") << room;
-  }
-  EXPECT_EQ(ReadBytes(path), "old");
-  EXPECT_EQ(WriteCalculatorFile((folder / "missing" / "AzaanTimes.dat").string(), Abha()),
-            "No such file or directory");
-  std::size_t entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
-  EXPECT_EQ(entries, 1u);  // no temporary file left behind
-  std::filesystem::remove_all(folder);
-}
-
 std::string EditorFile(const TimesFileData& data) {
   std::vector<EditorDay> days;
   for (const DayRecord& r : data.days) {
@@ -362,10 +307,6 @@ TEST(TimesFile, DamagedAndShortFiles) {
   EXPECT_EQ(ReadTimesFile(padded, data), ReadOutcome::Whole);
   padded.insert(padded.find("\r\n"), 1, '-');
   EXPECT_EQ(ReadTimesFile(padded, data), ReadOutcome::Damaged);
-
-  EXPECT_EQ(ReadTimesFileAt("/nonexistent/folder/AzaanTimes.dat", data), ReadOutcome::Missing);
-  EXPECT_EQ(ReadTimesFileAt("/", data), ReadOutcome::Missing);
-  EXPECT_EQ(ReadTimesFileAt(SUITE_TEST_DATA "/AzaanTimes_abha.dat", data), ReadOutcome::Whole);
 }
 
 }  // namespace

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -74,14 +74,12 @@ TEST_F(PrivateFolderSaveTest, AFolderSomeoneElseCouldWriteIntoTakesNothing) {
     SCOPED_TRACE(c.what);
     const std::vector<std::string> before = Entries(fs::canonical(c.folder));
     AtomicTextFile file;
-    std::string error;
-    EXPECT_FALSE(file.open(c.folder + "Daily.txt", error, LinkAtPath::ReplaceLink, FolderRule::UsersAlone));
-    EXPECT_TRUE(file.folderRefused());
-    EXPECT_EQ(error, c.why);
+    const SaveFailure refused{SaveFailure::Kind::FolderRefused, c.why};
+    EXPECT_EQ(file.open(c.folder + "Daily.txt", LinkAtPath::ReplaceLink, FolderRule::UsersAlone), refused);
     EXPECT_FALSE(file.writeLine("a schedule"));
-    EXPECT_FALSE(file.commit(error));
-    EXPECT_FALSE(WriteTextFileAtomically(c.folder + "Daily.txt", {"a schedule"}, error, LinkAtPath::ReplaceLink,
-                                         FolderRule::UsersAlone));
+    EXPECT_NE(file.commit(), std::nullopt);
+    EXPECT_EQ(SaveTextFile(c.folder + "Daily.txt", {"a schedule"}, LinkAtPath::ReplaceLink, FolderRule::UsersAlone),
+              refused);
     EXPECT_EQ(Entries(fs::canonical(c.folder)), before);
   }
   EXPECT_TRUE(Entries(own).empty());
@@ -96,9 +94,7 @@ TEST_F(PrivateFolderSaveTest, TheUsersOwnFolderTakesTheSave) {
   for (const std::string& where : {own + "/", own, shared + "/", viaLink + "/", viaLink + "//"}) {
     SCOPED_TRACE(where);
     const std::string path = (where.back() == '/' ? where : where + "/") + "Daily.txt";
-    std::string error;
-    ASSERT_TRUE(WriteTextFileAtomically(path, {"a schedule"}, error, LinkAtPath::ReplaceLink, FolderRule::UsersAlone))
-        << error;
+    ASSERT_EQ(SaveTextFile(path, {"a schedule"}, LinkAtPath::ReplaceLink, FolderRule::UsersAlone), std::nullopt);
     EXPECT_EQ(test_support::TempFolder::Read(path), "a schedule\r\n");
   }
   EXPECT_FALSE(fs::is_symlink(viaLink + "/Daily.txt"));
@@ -108,11 +104,8 @@ TEST_F(PrivateFolderSaveTest, TheUsersOwnFolderTakesTheSave) {
 // Without the rule, a save goes wherever the path leads, as before.
 TEST_F(PrivateFolderSaveTest, TheRuleIsOnlyForSavesThatAskForIt) {
   const std::string open = folder("open", 0777, me);
-  AtomicTextFile file;
-  std::string error;
-  ASSERT_TRUE(WriteTextFileAtomically(open + "/DST.TXT", {"0"}, error)) << error;
-  EXPECT_FALSE(file.folderRefused());
+  ASSERT_EQ(SaveTextFile(open + "/DST.TXT", {"0"}), std::nullopt);
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files

@@ -1,4 +1,4 @@
-#include "engine/save_leftovers.h"
+#include "files/save_leftovers.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <ctime>
 
-#include "engine/save_temp_name.h"
+#include "files/save_temp_name.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 // A folder others can fill is looked through only so far, so that a save
@@ -58,4 +58,4 @@ void RemoveSaveLeftovers(int folderFd, const std::string& targetName) {
   RemoveDeadLeftovers(folderFd, [&](std::string_view entry) { return SaveTempNameOwner(entry, targetName); });
 }
 
-}  // namespace engine
+}  // namespace files

@@ -7,11 +7,11 @@
 #include <optional>
 #include <string_view>
 
-namespace engine {
+namespace files {
 
 // The process number when entry reads start + "." + <pid> + "." + <n> + rest,
 // both numbers as printf writes them (digits only, no leading zero, the pid
 // not 0); rest is then set to what follows, for the caller to check.
 std::optional<pid_t> ProcessNamedIn(std::string_view entry, std::string_view start, std::string_view& rest);
 
-}  // namespace engine
+}  // namespace files

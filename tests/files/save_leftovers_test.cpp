@@ -11,11 +11,11 @@
 #include <functional>
 #include <string>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tests/support/leftover_cases.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,8 +26,7 @@ std::string KilledSave(const test_support::TempFolder& folder, const std::string
   const pid_t child = ::fork();
   if (child == 0) {
     AtomicTextFile file;
-    std::string error;
-    const bool ok = file.open(folder.file(target), error) && file.writeLine("half a year");
+    const bool ok = !file.open(folder.file(target)) && file.writeLine("half a year");
     ::_exit(ok ? 0 : 1);  // killed: no destructor, no commit
   }
   int status = 0;
@@ -87,12 +86,11 @@ TEST(SaveLeftoversTest, TheNextSaveRemovesOnlyItsOwnDeadLeftovers) {
     const std::string entry = c.make(folder, leftover);
     test_support::Age(folder.file(entry), c.ageMinutes);
 
-    std::string error;
-    ASSERT_TRUE(WriteTextFileAtomically(folder.file(target), {"new year"}, error)) << c.what << ": " << error;
+    ASSERT_EQ(SaveTextFile(folder.file(target), {"new year"}), std::nullopt) << c.what;
     EXPECT_EQ(folder.read(target), "new year\r\n") << c.what;
     EXPECT_EQ(fs::exists(fs::symlink_status(folder.file(entry))), !c.removed) << c.what << ": " << entry;
   }
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files

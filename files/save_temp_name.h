@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace engine {
+namespace files {
 
 // The temporary file a save writes beside its target before the rename:
 // ".<target>.<pid>.<n>.<8 hex digits>.tmp", unique to this process and call.
@@ -16,4 +16,4 @@ std::string SaveTempName(std::string_view targetName);
 // targetName (nothing before or after, digits as the writer prints them).
 std::optional<pid_t> SaveTempNameOwner(std::string_view entry, std::string_view targetName);
 
-}  // namespace engine
+}  // namespace files

@@ -1,6 +1,6 @@
-#include "engine/private_folder_rule.h"
+#include "files/private_folder_rule.h"
 
-namespace engine {
+namespace files {
 
 std::string WhyNotPrivateFolder(const struct stat& st, uid_t user) {
   if (S_ISLNK(st.st_mode)) return "it is a link";
@@ -10,4 +10,4 @@ std::string WhyNotPrivateFolder(const struct stat& st, uid_t user) {
   return {};
 }
 
-}  // namespace engine
+}  // namespace files

@@ -1,10 +1,13 @@
-#include "engine/regular_file.h"
+#include "files/regular_file.h"
+
+#include "files/link_rule.h"
 
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace engine {
+namespace files {
 
 int OpenRegularFile(const std::string& path, int flags) {
   // Cutting or making would act before the file is known to be a regular one,
@@ -38,7 +41,7 @@ int OpenRegularFile(const std::string& path, int flags) {
 
 bool IsPlantedLink(const std::string& path) {
   struct stat st{};
-  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid != ::getuid();
+  return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
 }
 
 namespace {
@@ -49,7 +52,7 @@ int OpenThroughOwnLink(const std::string& path, int flags) {
   const int fd = OpenRegularFile(path, flags);
   if (fd < 0) return -1;
   struct stat link{}, named{}, opened{};
-  const bool same = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid == ::getuid() &&
+  const bool same = ::lstat(path.c_str(), &link) == 0 && IsUsersOwnLink(link) &&
                     ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
                     named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
   if (!same) {
@@ -67,7 +70,7 @@ int OpenExistingToAppend(const std::string& path) {
   const int fd = OpenRegularFile(path, flags | O_NOFOLLOW);
   if (fd >= 0 || errno != ELOOP) return fd;
   struct stat st{};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid == ::getuid())
+  if (::lstat(path.c_str(), &st) == 0 && IsUsersOwnLink(st))
     return OpenThroughOwnLink(path, flags);
   errno = ELOOP;
   return -1;
@@ -89,18 +92,21 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
   return true;
 }
 
-AppendResult AppendToExistingFile(const std::string& path, const std::string& bytes,
-                                  const std::function<bool(std::uintmax_t size)>& sizeFits) {
+SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,
+                                const std::function<bool(std::uintmax_t size)>& sizeFits) {
+  const SaveFailure nothingAppended{SaveFailure::Kind::NoFileToAppend, {}};
   const int fd = OpenExistingToAppend(path);
-  if (fd < 0) return AppendResult::NotAppended;
+  if (fd < 0) return nothingAppended;
   struct stat st{};
   if (::fstat(fd, &st) != 0 || !sizeFits(static_cast<std::uintmax_t>(st.st_size))) {
     ::close(fd);
-    return AppendResult::NotAppended;
+    return nothingAppended;
   }
   int err = 0;
   const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
-  return ::close(fd) == 0 && written ? AppendResult::Appended : AppendResult::WriteFailed;
+  if (::close(fd) != 0 && written) err = errno;
+  if (err == 0) return std::nullopt;
+  return SaveFailure{SaveFailure::Kind::StoppedPartWay, std::strerror(err)};
 }
 
-}  // namespace engine
+}  // namespace files

@@ -4,16 +4,18 @@
 #include <fstream>
 #include <string>
 
-#include "engine/calculator_file.h"
-#include "engine/file_bytes.h"
-#include "engine/times_file.h"
+#include "files/file_bytes.h"
+#include "files/times_file_at.h"
 #include "tests/support/fifo.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
+using engine::ReadOutcome;
+using engine::TimesFileByteLimit;
+using engine::TimesFileData;
 
 class HostileReadTest : public ::testing::Test {
  protected:
@@ -73,5 +75,12 @@ TEST_F(HostileReadTest, TimesFileLongerThanItsLimitIsDamaged) {
   EXPECT_LT(size, TimesFileByteLimit / 16);  // far above any real file
 }
 
+TEST_F(HostileReadTest, TimesFileIsReadWholeFromItsPath) {
+  TimesFileData data;
+  EXPECT_EQ(ReadTimesFileAt("/nonexistent/folder/AzaanTimes.dat", data), ReadOutcome::Missing);
+  EXPECT_EQ(ReadTimesFileAt("/", data), ReadOutcome::Missing);
+  EXPECT_EQ(ReadTimesFileAt(SUITE_TEST_DATA "/AzaanTimes_abha.dat", data), ReadOutcome::Whole);
+}
+
 }  // namespace
-}  // namespace engine
+}  // namespace files

@@ -1,8 +1,8 @@
-#include "engine/leftover_name.h"
+#include "files/leftover_name.h"
 
 #include <limits>
 
-namespace engine {
+namespace files {
 namespace {
 
 // A decimal number as printf writes it: digits, no sign, no leading zero.
@@ -38,4 +38,4 @@ std::optional<pid_t> ProcessNamedIn(std::string_view entry, std::string_view sta
   return static_cast<pid_t>(*pid);
 }
 
-}  // namespace engine
+}  // namespace files

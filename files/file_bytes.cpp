@@ -1,11 +1,11 @@
-#include "engine/file_bytes.h"
+#include "files/file_bytes.h"
 
-#include "engine/regular_file.h"
+#include "files/regular_file.h"
 
 #include <cerrno>
 #include <unistd.h>
 
-namespace engine {
+namespace files {
 
 FileBytes ReadFileBytes(const std::string& path, std::size_t limit) {
   FileBytes result;
@@ -33,4 +33,4 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t limit) {
   return result;
 }
 
-}  // namespace engine
+}  // namespace files

@@ -1,4 +1,4 @@
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -10,12 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "engine/private_folder_rule.h"
-#include "engine/regular_file.h"
-#include "engine/save_leftovers.h"
-#include "engine/save_temp_name.h"
+#include "files/link_rule.h"
+#include "files/private_folder_rule.h"
+#include "files/regular_file.h"
+#include "files/save_leftovers.h"
+#include "files/save_temp_name.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 constexpr std::size_t kFlushAt = 1 << 16;
@@ -23,6 +24,8 @@ constexpr std::size_t kFlushAt = 1 << 16;
 constexpr int kLinkHops = 40;
 
 std::string Reason(int err) { return std::strerror(err); }
+
+SaveFailure Refused(int err) { return {SaveFailure::Kind::Refused, Reason(err)}; }
 
 // "folder/" and "name" of a path; the folder is empty for a bare name.
 std::pair<std::string, std::string> SplitPath(const std::string& path) {
@@ -99,7 +102,7 @@ int HoldFolder(int at, std::string folder, FolderRule rule, int& err, std::strin
     LookAt(parentFd, name, look);
     if (look.err != 0) {
       err = look.err;
-    } else if (S_ISLNK(look.st.st_mode) && look.st.st_uid == ::getuid() && hops < kLinkHops) {
+    } else if (IsUsersOwnLink(look.st) && hops < kLinkHops) {
       if (LinkText(look, folder, err)) {
         if (linkFolder >= 0) ::close(linkFolder);
         at = linkFolder = parentFd;
@@ -130,16 +133,11 @@ bool EnterFolder(int& folderFd, const std::string& folder, FolderRule rule, int&
 
 AtomicTextFile::~AtomicTextFile() { abort(); }
 
-bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPath links, FolderRule folders) {
+SaveResult AtomicTextFile::open(const std::string& path, LinkAtPath links, FolderRule folders) {
   abort();
-  error.clear();
   failedErrno_ = 0;
-  folderRefused_ = false;
   buffer_.clear();
-  if (path.empty()) {
-    error = Reason(ENOENT);
-    return false;
-  }
+  if (path.empty()) return Refused(ENOENT);
   auto [folder, name] = SplitPath(path);  // name: the one to look at next
   int err = 0;
   std::string refusal;  // why the folder rule refused a folder
@@ -160,7 +158,7 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     }
     if (S_ISLNK(look.st.st_mode)) {
       // Another user's link, or one to be replaced: the rename replaces it.
-      if (links != LinkAtPath::Follow || look.st.st_uid != ::getuid()) break;
+      if (links != LinkAtPath::Follow || !IsUsersOwnLink(look.st)) break;
       std::string text;
       if (hops == kLinkHops) err = ELOOP;
       if (err == 0 && LinkText(look, text, err)) {
@@ -173,9 +171,8 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     if (S_ISDIR(look.st.st_mode)) {
       err = EISDIR;
     } else if (!S_ISREG(look.st.st_mode)) {
-      error = NotARegularFile;
       closeFolder();
-      return false;
+      return SaveFailure{SaveFailure::Kind::Refused, NotARegularFile};
     } else {
       err = RefusalToReplace(folderFd_, name, look.st);
     }
@@ -184,10 +181,9 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     break;
   }
   if (err != 0) {
-    folderRefused_ = !refusal.empty();
-    error = folderRefused_ ? refusal : Reason(err);
     closeFolder();
-    return false;
+    if (!refusal.empty()) return SaveFailure{SaveFailure::Kind::FolderRefused, refusal};
+    return Refused(err);
   }
   name_ = name;
   RemoveSaveLeftovers(folderFd_, name_);
@@ -197,14 +193,14 @@ bool AtomicTextFile::open(const std::string& path, std::string& error, LinkAtPat
     if (fd_ >= 0 || errno != EEXIST) break;
   }
   if (fd_ < 0) {
-    error = Reason(errno);
+    const int openErr = errno;
     tempName_.clear();
     closeFolder();
-    return false;
+    return Refused(openErr);
   }
   // The replacement keeps the permissions the user gave the old file.
   if (exists) (void)::fchmod(fd_, existing.st_mode & 07777);
-  return true;
+  return std::nullopt;
 }
 
 void AtomicTextFile::closeFolder() {
@@ -227,19 +223,8 @@ bool AtomicTextFile::writeLine(std::string_view line) {
   return true;
 }
 
-bool AtomicTextFile::writeLines(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) {
-    if (!writeLine(line)) return false;
-  }
-  return fd_ >= 0;
-}
-
-bool AtomicTextFile::commit(std::string& error) {
-  error.clear();
-  if (fd_ < 0) {
-    error = Reason(EBADF);
-    return false;
-  }
+SaveResult AtomicTextFile::commit() {
+  if (fd_ < 0) return Refused(EBADF);
   bool ok = flushBuffer();
   if (ok && ::fsync(fd_) != 0) {
     failedErrno_ = errno;
@@ -255,9 +240,9 @@ bool AtomicTextFile::commit(std::string& error) {
     ok = false;
   }
   if (ok) tempName_.clear();
-  else error = Reason(failedErrno_);
   abort();  // removes the temporary file when it was not renamed
-  return ok;
+  if (!ok) return Refused(failedErrno_);
+  return std::nullopt;
 }
 
 void AtomicTextFile::abort() {
@@ -273,12 +258,26 @@ void AtomicTextFile::abort() {
   buffer_.clear();
 }
 
-bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
-                             LinkAtPath links, FolderRule folders) {
+std::string AtomicTextFile::writeFailure() const { return failedErrno_ != 0 ? Reason(failedErrno_) : std::string(); }
+
+SaveResult SaveTextFile(const std::string& path, const ContentWriter& write, LinkAtPath links, FolderRule folders) {
   AtomicTextFile file;
-  if (!file.open(path, error, links, folders)) return false;
-  file.writeLines(lines);  // commit reports why when it failed
-  return file.commit(error);
+  if (SaveResult refused = file.open(path, links, folders)) return refused;
+  if (!write(file)) {
+    file.abort();
+    return SaveFailure{SaveFailure::Kind::StoppedPartWay, file.writeFailure()};
+  }
+  return file.commit();
 }
 
-}  // namespace engine
+SaveResult SaveTextFile(const std::string& path, const std::vector<std::string>& lines, LinkAtPath links,
+                        FolderRule folders) {
+  const auto writeLines = [&](engine::LineSink& file) {
+    for (const std::string& line : lines)
+      if (!file.writeLine(line)) return false;
+    return true;
+  };
+  return SaveTextFile(path, writeLines, links, folders);
+}
+
+}  // namespace files

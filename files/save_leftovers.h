@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace engine {
+namespace files {
 
 // The process that made entry, when entry is a leftover of the kind looked for.
 using LeftoverOwner = std::function<std::optional<pid_t>(std::string_view entry)>;
@@ -28,4 +28,4 @@ void RemoveDeadLeftovers(int folderFd, const LeftoverOwner& owner);
 // a save still running here or, for all this machine can tell, elsewhere.
 void RemoveSaveLeftovers(int folderFd, const std::string& targetName);
 
-}  // namespace engine
+}  // namespace files

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/line_sink.h"
+#include "files/save_failure.h"
 
-namespace engine {
+namespace files {
 
 // What a symbolic link standing at the path means: the user's own link to the
 // file to replace, or a name in a folder others may plant links in, whose link
@@ -23,9 +25,8 @@ enum class FolderRule { Any, UsersAlone };
 
 // Writes a text file so that the old one survives any failure: the lines go to a
 // temporary file in the same folder, which replaces the file in one rename on
-// commit. Error texts are plain English and give the reason
-// ("No such file or directory", "Is a directory", "Not a regular file"). Only a
-// regular file is ever replaced: a FIFO or device at the path is refused.
+// commit. Only a regular file is ever replaced: a FIFO or device at the path is
+// refused.
 //
 // One look at the name decides where the save goes, and the folder is held
 // from then on: nothing there or a regular file, and the rename replaces
@@ -33,7 +34,7 @@ enum class FolderRule { Any, UsersAlone };
 // be replaced, and the link itself goes; the user's own link to follow, and the
 // name it held in that look is decided the same way. Temporary files that killed
 // saves of the same target left behind are removed on the way.
-class AtomicTextFile : public LineSink {
+class AtomicTextFile : public engine::LineSink {
  public:
   AtomicTextFile() = default;
   ~AtomicTextFile() override;  // aborts when not committed
@@ -41,19 +42,17 @@ class AtomicTextFile : public LineSink {
   AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
   // Creates the temporary file beside path (beside the linked file when
-  // following). A folder the rule refuses gives false with folderRefused() set
-  // and the reason in error as the end of a sentence ("it belongs to another user").
-  bool open(const std::string& path, std::string& error, LinkAtPath links = LinkAtPath::Follow,
-            FolderRule folders = FolderRule::Any);
-  bool folderRefused() const { return folderRefused_; }
+  // following). A folder the rule refuses gives a FolderRefused failure.
+  SaveResult open(const std::string& path, LinkAtPath links = LinkAtPath::Follow,
+                  FolderRule folders = FolderRule::Any);
   // Appends line + CR LF; false once anything failed.
   bool writeLine(std::string_view line) override;
-  // Appends each line + CR LF; false once anything failed.
-  bool writeLines(const std::vector<std::string>& lines);
   // Flushes, closes and renames the temporary file over path.
-  bool commit(std::string& error);
+  SaveResult commit();
   // Removes the temporary file; path is left as it was.
   void abort();
+  // The system's reason a write failed; empty while none has.
+  std::string writeFailure() const;
 
  private:
   bool flushBuffer();
@@ -65,12 +64,18 @@ class AtomicTextFile : public LineSink {
   std::string tempName_;
   std::string buffer_;
   int failedErrno_ = 0;
-  bool folderRefused_ = false;
 };
 
-// The lines, each ended by CR LF, as the new content of path, written as above;
-// false, with the reason in error, when they could not be.
-bool WriteTextFileAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error,
-                             LinkAtPath links = LinkAtPath::Follow, FolderRule folders = FolderRule::Any);
+// Writes the content into the sink it is given; false when a line could not be
+// written (the save then stops).
+using ContentWriter = std::function<bool(engine::LineSink& file)>;
 
-}  // namespace engine
+// The one way the programs save a file: the content, each line ended by CR LF,
+// as the new content of path, written as above. A content writer that stops
+// gives StoppedPartWay, and the old file stays.
+SaveResult SaveTextFile(const std::string& path, const ContentWriter& write, LinkAtPath links = LinkAtPath::Follow,
+                        FolderRule folders = FolderRule::Any);
+SaveResult SaveTextFile(const std::string& path, const std::vector<std::string>& lines,
+                        LinkAtPath links = LinkAtPath::Follow, FolderRule folders = FolderRule::Any);
+
+}  // namespace files

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace engine {
+namespace files {
 
 // Empty when st (from a look that follows no link) is a real folder belonging
 // to user that no one else can write into; else why not, as the end of a
@@ -14,4 +14,4 @@ namespace engine {
 // "others can write into it".
 std::string WhyNotPrivateFolder(const struct stat& st, uid_t user);
 
-}  // namespace engine
+}  // namespace files

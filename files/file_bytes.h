@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace engine {
+namespace files {
 
 enum class FileRead {
   Read,        // the whole file is in bytes
@@ -21,4 +21,4 @@ struct FileBytes {
 // without reading from it.
 FileBytes ReadFileBytes(const std::string& path, std::size_t limit);
 
-}  // namespace engine
+}  // namespace files

@@ -1,14 +1,14 @@
-#include "engine/save_temp_name.h"
+#include "files/save_temp_name.h"
 
 #include <unistd.h>
 
-#include "engine/leftover_name.h"
+#include "files/leftover_name.h"
 
 #include <atomic>
 #include <cstdio>
 #include <random>
 
-namespace engine {
+namespace files {
 namespace {
 
 constexpr std::string_view Suffix = ".tmp";
@@ -39,4 +39,4 @@ std::optional<pid_t> SaveTempNameOwner(std::string_view entry, std::string_view 
   return pid;
 }
 
-}  // namespace engine
+}  // namespace files

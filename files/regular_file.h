@@ -7,7 +7,9 @@
 #include <functional>
 #include <string>
 
-namespace engine {
+#include "files/save_failure.h"
+
+namespace files {
 
 // Opens path (a link is followed) only when it is a regular file, without ever
 // waiting on a FIFO or touching a device: returns the descriptor in blocking mode,
@@ -24,19 +26,17 @@ bool IsPlantedLink(const std::string& path);
 // Writes all of data to fd, going on after interruptions; false with err set otherwise.
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
 
-enum class AppendResult { Appended, WriteFailed, NotAppended };
-
 // Appends bytes to the regular file at path, deciding from one look: the file
 // is opened and its size read from the open file, so a file removed or swapped
-// meanwhile is never taken for the one measured. NotAppended, with nothing
+// meanwhile is never taken for the one measured. NoFileToAppend, with nothing
 // written or made, when sizeFits(size) is false, when nothing stands at path (a
 // new file is saved whole by atomic_file instead), or when it is a FIFO, a
 // device, a link another user planted or anything else but a regular file or
-// the user's own link to one.
-AppendResult AppendToExistingFile(const std::string& path, const std::string& bytes,
+// the user's own link to one; StoppedPartWay when the write failed.
+SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,
                                   const std::function<bool(std::uintmax_t size)>& sizeFits);
 
 // The reason text for a target that is no regular file.
 inline constexpr const char* NotARegularFile = "Not a regular file";
 
-}  // namespace engine
+}  // namespace files

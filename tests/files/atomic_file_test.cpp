@@ -14,16 +14,19 @@
 #include <utility>
 #include <vector>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tests/support/as_another_user.h"
 #include "tests/support/fifo.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
 
-namespace engine {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
+
+SaveFailure Refused(const char* why) { return {SaveFailure::Kind::Refused, why}; }
 
 class AtomicTextFileTest : public ::testing::Test {
  protected:
@@ -46,12 +49,11 @@ TEST_F(AtomicTextFileTest, CommitReplacesTheFileWithCrLfLines) {
   const fs::path file = folder / "AzaanTimes.dat";
   Write(file, "old");
   AtomicTextFile out;
-  std::string error;
-  ASSERT_TRUE(out.open(file.string(), error)) << error;
+  ASSERT_EQ(out.open(file.string()), std::nullopt);
   EXPECT_TRUE(out.writeLine("Abha"));
   EXPECT_TRUE(out.writeLine(""));
   EXPECT_EQ(Read(file), "old");  // nothing changes before the commit
-  ASSERT_TRUE(out.commit(error)) << error;
+  ASSERT_EQ(out.commit(), std::nullopt);
   EXPECT_EQ(Read(file), "Abha\r\n\r\n");
   EXPECT_EQ(EntryCount(), 1u);  // no temporary file left
 }
@@ -59,17 +61,16 @@ TEST_F(AtomicTextFileTest, CommitReplacesTheFileWithCrLfLines) {
 TEST_F(AtomicTextFileTest, AbortAndDestructorKeepTheOldFile) {
   const fs::path file = folder / "AzaanTimes.dat";
   Write(file, "old");
-  std::string error;
   {
     AtomicTextFile out;
-    ASSERT_TRUE(out.open(file.string(), error));
+    ASSERT_EQ(out.open(file.string()), std::nullopt);
     out.writeLine("new");
     out.abort();
     EXPECT_FALSE(out.writeLine("more"));
   }
   {
     AtomicTextFile out;
-    ASSERT_TRUE(out.open(file.string(), error));
+    ASSERT_EQ(out.open(file.string()), std::nullopt);
     out.writeLine("new");
   }  // never committed
   EXPECT_EQ(Read(file), "old");
@@ -81,28 +82,45 @@ TEST_F(AtomicTextFileTest, FailuresKeepEverythingAndSayWhy) {
   const fs::path standing = folder / "AzaanTimes.dat";
   fs::create_directory(standing);
   Write(standing / "inside.txt", "kept");
-  std::string error;
   AtomicTextFile out;
-  EXPECT_FALSE(out.open(standing.string(), error));
-  EXPECT_EQ(error, "Is a directory");
+  EXPECT_EQ(out.open(standing.string()), Refused("Is a directory"));
   EXPECT_EQ(Read(standing / "inside.txt"), "kept");
 
-  EXPECT_FALSE(out.open((folder / "missing" / "AzaanTimes.dat").string(), error));
-  EXPECT_EQ(error, "No such file or directory");
+  EXPECT_EQ(out.open((folder / "missing" / "AzaanTimes.dat").string()), Refused("No such file or directory"));
   EXPECT_FALSE(out.writeLine("x"));
-  EXPECT_FALSE(out.commit(error));
-  EXPECT_FALSE(error.empty());
+  const SaveResult failed = out.commit();
+  ASSERT_NE(failed, std::nullopt);
+  EXPECT_FALSE(failed->reason.empty());
   EXPECT_EQ(EntryCount(), 1u);
 }
 
 TEST_F(AtomicTextFileTest, WholeFileOfLinesOrTheReason) {
   const fs::path file = folder / "Daily.txt";
   Write(file, "old");
-  std::string error;
-  ASSERT_TRUE(WriteTextFileAtomically(file.string(), {"a", "", "b"}, error)) << error;
+  ASSERT_EQ(SaveTextFile(file.string(), {"a", "", "b"}), std::nullopt);
   EXPECT_EQ(Read(file), "a\r\n\r\nb\r\n");
-  EXPECT_FALSE(WriteTextFileAtomically((folder / "missing" / "Daily.txt").string(), {"x"}, error));
-  EXPECT_EQ(error, "No such file or directory");
+  EXPECT_EQ(SaveTextFile((folder / "missing" / "Daily.txt").string(), {"x"}), Refused("No such file or directory"));
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+// A save whose content stops part way, because its writer gave up or the disk
+// did, says so and leaves the old file and no temporary one.
+TEST_F(AtomicTextFileTest, ASaveStoppedPartWayKeepsTheOldFile) {
+  const fs::path file = folder / "AzaanTimes.dat";
+  Write(file, "old");
+  const auto givesUp = [](engine::LineSink& sink) { return sink.writeLine("half") && false; };
+  EXPECT_EQ(SaveTextFile(file.string(), givesUp), (SaveFailure{SaveFailure::Kind::StoppedPartWay, ""}));
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(EntryCount(), 1u);
+
+  const std::vector<std::string> year(2000, std::string(100, 'x'));  // past one buffer's worth
+  SaveResult failure;
+  test_support::WithFileSizeLimit(1000, [&] {
+    failure = SaveTextFile(file.string(), year);
+    return true;
+  });
+  EXPECT_EQ(failure, (SaveFailure{SaveFailure::Kind::StoppedPartWay, "File too large"}));
+  EXPECT_EQ(Read(file), "old");
   EXPECT_EQ(EntryCount(), 1u);
 }
 
@@ -112,11 +130,9 @@ TEST_F(AtomicTextFileTest, AReadOnlyFileIsKeptAndTheReasonGiven) {
   Write(file, "old");
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   AtomicTextFile out;
-  std::string error;
-  EXPECT_FALSE(out.open(file.string(), error));
-  EXPECT_EQ(error, "Permission denied");
+  EXPECT_EQ(out.open(file.string()), Refused("Permission denied"));
   EXPECT_FALSE(out.writeLine("new"));
-  EXPECT_FALSE(out.commit(error));
+  EXPECT_NE(out.commit(), std::nullopt);
   EXPECT_EQ(Read(file), "old");
   EXPECT_EQ(EntryCount(), 1u);
 }
@@ -166,9 +182,9 @@ TEST_F(AtomicTextFileTest, TheSystemDecidesWhetherAnotherUserMayReplaceAFile) {
       GTEST_SKIP() << "the temporary folder keeps no access lists";
     }
     const int code = test_support::ExitCodeAsAnotherUser([&] {
-      std::string error;
-      if (WriteTextFileAtomically(file.string(), {"new"}, error)) return 0;
-      return error == "Permission denied" ? 1 : 2;
+      const SaveResult failure = SaveTextFile(file.string(), {"new"});
+      if (!failure) return 0;
+      return *failure == Refused("Permission denied") ? 1 : 2;
     });
     EXPECT_EQ(code, c.replaced ? 0 : 1) << c.what;
     EXPECT_EQ(Read(file), c.replaced ? "new\r\n" : "old") << c.what;
@@ -179,13 +195,13 @@ TEST_F(AtomicTextFileTest, TheSystemDecidesWhetherAnotherUserMayReplaceAFile) {
 TEST_F(AtomicTextFileTest, FolderAppearingBeforeCommitKeepsIt) {
   const fs::path file = folder / "AzaanTimes.dat";
   AtomicTextFile out;
-  std::string error;
-  ASSERT_TRUE(out.open(file.string(), error));
+  ASSERT_EQ(out.open(file.string()), std::nullopt);
   out.writeLine("new");
   fs::create_directory(file);
   Write(file / "inside.txt", "kept");
-  EXPECT_FALSE(out.commit(error));
-  EXPECT_FALSE(error.empty());
+  const SaveResult failed = out.commit();
+  ASSERT_NE(failed, std::nullopt);
+  EXPECT_FALSE(failed->reason.empty());
   EXPECT_EQ(Read(file / "inside.txt"), "kept");
   EXPECT_EQ(EntryCount(), 1u);
 }
@@ -197,10 +213,9 @@ TEST_F(AtomicTextFileTest, KeepsPermissionsAndFollowsLinks) {
   const fs::path link = folder / "AzaanTimes.dat";
   fs::create_symlink(real, link);
   AtomicTextFile out;
-  std::string error;
-  ASSERT_TRUE(out.open(link.string(), error)) << error;
+  ASSERT_EQ(out.open(link.string()), std::nullopt);
   out.writeLine("new");
-  ASSERT_TRUE(out.commit(error)) << error;
+  ASSERT_EQ(out.commit(), std::nullopt);
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(Read(real), "new\r\n");
   EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
@@ -224,8 +239,7 @@ TEST_F(AtomicTextFileTest, TheUsersOwnLinkLeadsToItsFile) {
   for (const Case& c : cases) {
     Write(real, "old");
     for (const auto& [name, text] : c.links) fs::create_symlink(text, folder / name);
-    std::string error;
-    EXPECT_TRUE(WriteTextFileAtomically((folder / "AzaanTimes.dat").string(), {"new"}, error)) << c.what << error;
+    EXPECT_EQ(SaveTextFile((folder / "AzaanTimes.dat").string(), {"new"}), std::nullopt) << c.what;
     EXPECT_EQ(Read(real), "new\r\n") << c.what;
     for (const auto& link : c.links) {
       EXPECT_TRUE(fs::is_symlink(folder / link.first)) << c.what;
@@ -233,19 +247,16 @@ TEST_F(AtomicTextFileTest, TheUsersOwnLinkLeadsToItsFile) {
     }
   }
   fs::create_symlink("AzaanTimes.dat", folder / "AzaanTimes.dat");
-  std::string error;
-  EXPECT_FALSE(WriteTextFileAtomically((folder / "AzaanTimes.dat").string(), {"new"}, error));
-  EXPECT_EQ(error, "Too many levels of symbolic links");
+  EXPECT_EQ(SaveTextFile((folder / "AzaanTimes.dat").string(), {"new"}), Refused("Too many levels of symbolic links"));
 }
 
 TEST_F(AtomicTextFileTest, LargeFilesAreWrittenWhole) {
   const fs::path file = folder / "big.txt";
   AtomicTextFile out;
-  std::string error;
-  ASSERT_TRUE(out.open(file.string(), error));
+  ASSERT_EQ(out.open(file.string()), std::nullopt);
   const std::string line(100, 'x');
   for (int i = 0; i < 5000; ++i) ASSERT_TRUE(out.writeLine(line));
-  ASSERT_TRUE(out.commit(error));
+  ASSERT_EQ(out.commit(), std::nullopt);
   EXPECT_EQ(fs::file_size(file), 5000u * 102u);
 }
 
@@ -255,9 +266,7 @@ TEST_F(AtomicTextFileTest, OnlyARegularFileIsReplaced) {
   ASSERT_TRUE(reader.made());
   fs::create_symlink(fifo, folder / "link");
   for (const fs::path& path : {fifo, folder / "link"}) {
-    std::string error;
-    EXPECT_FALSE(WriteTextFileAtomically(path.string(), {"new"}, error)) << path;
-    EXPECT_EQ(error, "Not a regular file") << path;
+    EXPECT_EQ(SaveTextFile(path.string(), {"new"}), Refused("Not a regular file")) << path;
   }
   EXPECT_TRUE(reader.stillThere());
   EXPECT_EQ(EntryCount(), 2u);  // no temporary file left behind
@@ -269,8 +278,7 @@ TEST_F(AtomicTextFileTest, ReplacingALinkNeverWritesThroughIt) {
   fs::permissions(victim, fs::perms::owner_read);  // a link is no protected file of ours
   const fs::path link = folder / "Daily.txt";
   fs::create_symlink(victim, link);
-  std::string error;
-  ASSERT_TRUE(WriteTextFileAtomically(link.string(), {"report"}, error, LinkAtPath::ReplaceLink)) << error;
+  ASSERT_EQ(SaveTextFile(link.string(), {"report"}, LinkAtPath::ReplaceLink), std::nullopt);
   EXPECT_EQ(Read(victim), "mine");
   EXPECT_FALSE(fs::is_symlink(link));
   EXPECT_EQ(Read(link), "report\r\n");
@@ -278,7 +286,7 @@ TEST_F(AtomicTextFileTest, ReplacingALinkNeverWritesThroughIt) {
   const fs::path fifo = folder / "Weekly.txt";
   testing_support::FifoWithReader reader(fifo.string());
   ASSERT_TRUE(reader.made());
-  EXPECT_FALSE(WriteTextFileAtomically(fifo.string(), {"report"}, error, LinkAtPath::ReplaceLink));
+  EXPECT_NE(SaveTextFile(fifo.string(), {"report"}, LinkAtPath::ReplaceLink), std::nullopt);
   EXPECT_TRUE(reader.stillThere());
 }
 
@@ -290,8 +298,7 @@ TEST_F(AtomicTextFileTest, ALinkAnotherUserPlantedIsReplacedNotFollowed) {
   Write(victim, "victim's year");
   const fs::path link = folder / "AzaanTimes.dat";
   ASSERT_TRUE(test_support::PlantLink(victim.string(), link.string()));
-  std::string error;
-  ASSERT_TRUE(WriteTextFileAtomically(link.string(), {"new"}, error)) << error;
+  ASSERT_EQ(SaveTextFile(link.string(), {"new"}), std::nullopt);
   EXPECT_EQ(Read(victim), "victim's year");
   EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(link)));
   EXPECT_EQ(Read(link), "new\r\n");
@@ -330,8 +337,7 @@ TEST_F(AtomicTextFileTest, ALinkSwappedInDuringSavesIsNeverWrittenThrough) {
     });
     int calls = 0;
     for (; calls < 2000 && Read(victim) == "victim's year"; ++calls) {
-      std::string error;
-      WriteTextFileAtomically(name.string(), {"new year"}, error);
+      (void)SaveTextFile(name.string(), {"new year"});
     }
     done = true;
     other.join();
@@ -340,4 +346,4 @@ TEST_F(AtomicTextFileTest, ALinkSwappedInDuringSavesIsNeverWrittenThrough) {
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace files

@@ -1,0 +1,43 @@
+// Whose a link is, read from one look that follows no link.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "files/link_rule.h"
+#include "tests/support/planted_link.h"
+#include "tests/support/temp_folder.h"
+
+namespace files {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(LinkRuleTest, OnlyALinkIsOwnOrAnotherUsers) {
+  test_support::TempFolder folder;
+  folder.write("mine", "x");
+  folder.write("theirs", "x");
+  ASSERT_EQ(::chown(folder.file("theirs").c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
+  fs::create_symlink(folder.file("mine"), folder.file("own link"));
+  ASSERT_TRUE(test_support::PlantLink(folder.file("mine"), folder.file("planted link")));
+  fs::create_directory(folder.file("folder"));
+  struct Case {
+    const char* name;
+    bool own, anotherUsers;
+  } cases[] = {
+      {"own link", true, false},   {"planted link", false, true}, {"mine", false, false},
+      {"theirs", false, false},    {"folder", false, false},
+  };
+  for (const Case& c : cases) {
+    struct stat st{};
+    ASSERT_EQ(::lstat(folder.file(c.name).c_str(), &st), 0) << c.name;
+    EXPECT_EQ(IsUsersOwnLink(st), c.own) << c.name;
+    EXPECT_EQ(IsAnotherUsersLink(st), c.anotherUsers) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace files
