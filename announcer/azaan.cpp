@@ -4,10 +4,12 @@
 #include "announcer/core/day_display.h"
 #include "announcer/core/daylight_saving.h"
 #include "announcer/core/log_book.h"
+#include "announcer/core/messages.h"
 #include "announcer/core/place_captions.h"
 #include "announcer/core/recording_file.h"
 #include "announcer/core/settings_file.h"
 #include "announcer/core/volume_options.h"
+#include "announcer/core/window_return.h"
 #include "announcer/elided_label.h"
 #include "announcer/frm_splash.h"
 #include "announcer/modify.h"
@@ -94,6 +96,10 @@ Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), des
 }
 
 Azaan::~Azaan() {
+    // Neither is this window's child, so Qt would not delete them with it: the
+    // About box is a window of its own (it deletes itself on closing, so only an
+    // open one is left here), and the "File" menu is also the tray's pop-up,
+    // shown while this window is out of sight.
     delete splash_.data();
     delete mnuFile;
 }
@@ -111,9 +117,8 @@ void Azaan::buildControls() {
     heading.setBold(true);
     Label1->setFont(heading);
 
-    const char* names[6] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
-    for (int i = 0; i < 6; ++i)
-        Label7[i] = MakeLabel(w, QString::fromLatin1(names[i]),
+    for (int i = 0; i < announcer::TimesPerDay; ++i)
+        Label7[i] = MakeLabel(w, QString::fromLatin1(announcer::TimeNames[static_cast<size_t>(i)]),
                               Twips(120, RowTopTwips + RowStepTwips * i, 900, 255));
     auto timeLabel = [&](int row) {
         return MakeLabel(w, QString(), Twips(1020, RowTopTwips + RowStepTwips * row, 870, 255));
@@ -124,6 +129,7 @@ void Azaan::buildControls() {
     Label4 = timeLabel(3);
     Label5 = timeLabel(4);
     Label6 = timeLabel(5);
+    timeLabels_ = {Label2, nullptr, Label3, Label4, Label5, Label6};
     Label8 = MakeLabel(w, QString(), Twips(1890, RowTopTwips, 1080, 255));
     SetTextColour(Label8, MarkerColour);
 
@@ -235,7 +241,7 @@ bool Azaan::Form_Load() {
     if (!desk_.claimWindowTitle(WindowTitle)) {
         Timer1.stop();
         Timer2.stop();
-        desk_.messageBox(QStringLiteral("An instance of Kelvora is already running."), desktop::mb::OkOnly,
+        desk_.messageBox(QString::fromLatin1(announcer::kAlreadyRunning), desktop::mb::OkOnly,
                          ProductName);
         return false;
     }
@@ -256,40 +262,38 @@ bool Azaan::Form_Load() {
     readTodayRecord();
     ApplyDST();
     // 10. The needle, 11. the texts, 12. the day.
-    turnNeedle();
-    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    followRecord();
     UpdateTimes();
     return true;
 }
 
-// The window becomes the program's active window at its first showing, when it
-// is shown again from the tray (showMainWindow) and when the user comes back to
-// it from the About box or the editor. Coming back from a
-// message box, a menu or another program is not such a change: reading the
-// settings then would undo hours the user has typed since the last tick.
+// Every move of the focus tells the return rule where the user went.
 void Azaan::focusMoved(QWindow* now) {
-    if (now == nullptr || now == windowHandle()) {
-        if (now == nullptr) cameFromOwnForm_ = false;
+    if (now == nullptr) {
+        windowReturn_.feed(announcer::WindowEvent::FocusToNothing);
         return;
     }
-    cameFromOwnForm_ = false;
+    if (now == windowHandle()) {
+        windowReturn_.feed(announcer::WindowEvent::FocusToMain);
+        return;
+    }
+    bool ownForm = false;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->windowHandle() == now)
-            cameFromOwnForm_ = qobject_cast<frmSplash*>(top) != nullptr || qobject_cast<Modify*>(top) != nullptr;
+            ownForm = qobject_cast<frmSplash*>(top) != nullptr || qobject_cast<Modify*>(top) != nullptr;
     }
+    windowReturn_.feed(ownForm ? announcer::WindowEvent::FocusToOwnForm : announcer::WindowEvent::FocusToOther);
 }
 
 bool Azaan::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && (!activatedOnce_ || cameFromOwnForm_)) becameActive();
+    if (e->type() == QEvent::WindowActivate && windowReturn_.feed(announcer::WindowEvent::Activated))
+        Form_Activate();
     return QMainWindow::event(e);
 }
 
-// One activation reads the settings once: the window system's own activation
-// event that may follow the program's is the same activation.
-void Azaan::becameActive() {
-    activatedOnce_ = true;
-    cameFromOwnForm_ = false;
-    Form_Activate();
+// The program made the window the active one again itself.
+void Azaan::broughtBack() {
+    if (windowReturn_.feed(announcer::WindowEvent::BroughtBack)) Form_Activate();
 }
 
 bool Azaan::eventFilter(QObject* watched, QEvent* e) {
@@ -305,7 +309,7 @@ bool Azaan::eventFilter(QObject* watched, QEvent* e) {
 void Azaan::ownFormClosed(QWidget* form) {
     if (QApplication::activeWindow() != form || !isVisible() || isMinimized()) return;
     activateWindow();
-    becameActive();
+    broughtBack();
 }
 
 void Azaan::Form_Activate() {
@@ -366,6 +370,9 @@ void Azaan::mnuExit_Click() {
     Timer1.stop();
     Timer2.stop();
     desk_.deleteTrayIcon();
+    // Lets the icon's removal, and the closing of the tray menu that chose "Exit",
+    // reach the desktop before the event loop ends: quitting at once can leave a
+    // dead icon in the notification area.
     QCoreApplication::processEvents();
     // Open windows (the About box, the editor) simply vanish with the program.
     for (QWidget* top : QApplication::topLevelWidgets()) top->hide();
@@ -380,9 +387,7 @@ void Azaan::showMainWindow() {
     else show();
     raise();
     activateWindow();
-    if (outOfSight) {
-        becameActive();
-    }
+    if (outOfSight) broughtBack();
 }
 
 void Azaan::hideMainWindow() {
@@ -411,24 +416,31 @@ void Azaan::CalcAzaan() {
     if (outcome != announcer::RecordOutcome::Found && !messageOpen_) {
         // The message runs its own event loop: ticks that fall due meanwhile wait it out.
         messageOpen_ = true;
-        const int answer = desk_.messageBox(
-            QStringLiteral("Azaan times data file not found or damaged.\r"
-                           "Please run the program Velstra.exe to recreate it.\r\r"
-                           "Would you like to run it now?"),
-            desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
+        const int answer = desk_.messageBox(QString::fromLatin1(announcer::kTimesFileQuestion),
+                                            desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
         messageOpen_ = false;
         if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal))
             return;
+        // close() only puts the window away (Form_Unload cancels the unload): the
+        // program runs on out of sight, and every tick asks again until the file is whole.
         close();
     }
     if (!opened) return;
-    turnNeedle();
-    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    followRecord();
 }
 
+void Azaan::followRecord() {
+    turnNeedle();
+    remakeTimeTexts();
+}
+
+void Azaan::remakeTimeTexts() { TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes); }
+
+// A shift that stops part-way leaves the texts and the sunrise caption as they
+// were: the record's next reading (followRecord) remakes the texts.
 void Azaan::ApplyDST() {
     if (!announcer::ApplyDST(TodayTimes, Text1->text().toStdString())) return;
-    TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes);
+    remakeTimeTexts();
     Label7[6]->setText(Q(TodayTimeTexts[announcer::SunriseTime]));
 }
 
@@ -454,19 +466,12 @@ void Azaan::turnNeedle() {
 void Azaan::UpdateTimes() {
     const QDateTime now = desk_.now();
     const announcer::DayDisplay d = announcer::ChooseDayDisplay(SecondsOfDay(now), TodayTimes);
-    auto labelOf = [this](announcer::TimeLabel l) -> QLabel* {
-        switch (l) {
-            case announcer::TimeLabel::Label2: return Label2;
-            case announcer::TimeLabel::Label3: return Label3;
-            case announcer::TimeLabel::Label4: return Label4;
-            case announcer::TimeLabel::Label5: return Label5;
-            case announcer::TimeLabel::Label6: return Label6;
-            case announcer::TimeLabel::None: break;
-        }
-        return nullptr;
+    auto labelOf = [this](std::optional<announcer::TimeIndex> prayer) -> QLabel* {
+        return prayer ? timeLabels_[*prayer] : nullptr;
     };
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
-    for (QLabel* l : {Label2, Label3, Label4, Label5, Label6}) SetTextColour(l, normal);
+    for (QLabel* l : timeLabels_)
+        if (l) SetTextColour(l, normal);
     if (QLabel* next = labelOf(d.next)) SetTextColour(next, NextColour);
     if (QLabel* current = labelOf(d.current)) SetTextColour(current, CurrentColour);
     Label8->setText(Q(d.markerCaption));
@@ -474,11 +479,8 @@ void Azaan::UpdateTimes() {
 
     // The heading's carriage returns are its line breaks.
     Label1->setText(Q(announcer::DayHeading(Record.cityName, Civil(now.date()))).replace(QChar('\r'), QChar('\n')));
-    Label2->setText(Q(TodayTimeTexts[announcer::FajrTime]));
-    Label3->setText(Q(TodayTimeTexts[announcer::ZuhrTime]));
-    Label4->setText(Q(TodayTimeTexts[announcer::AsrTime]));
-    Label5->setText(Q(TodayTimeTexts[announcer::MaghribTime]));
-    Label6->setText(Q(TodayTimeTexts[announcer::IshaTime]));
+    for (size_t i = 0; i < timeLabels_.size(); ++i)
+        if (timeLabels_[i]) timeLabels_[i]->setText(Q(TodayTimeTexts[i]));
 }
 
 // ---------------------------------------------------------------- settings
@@ -553,10 +555,8 @@ void Azaan::playRecording(const std::string& name) {
 void Azaan::Command1_Click() { hideMainWindow(); }
 
 void Azaan::Command3_Click() {
-    const int answer = desk_.messageBox(
-        QStringLiteral("Do you want to run Velstra program to calculate prayer times ?\r\r"
-                       "Note: After completing, click on the button '<<' to update the times on the screen."),
-        desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
+    const int answer = desk_.messageBox(QString::fromLatin1(announcer::kAnotherCityQuestion),
+                                        desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
     if (answer == desktop::answer::Yes)
         desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)
@@ -603,7 +603,11 @@ void Azaan::writeSchedule(announcer::ScheduleKind kind) {
 void Azaan::mnuModify_Click() {
     // One editor: choosing it again while it is open only brings it forward.
     if (!modify_) {
-        modify_ = new Modify(desk_, *this, this);
+        // After a save, two presses of "<<": one re-reads today's record, and the width ends as it was.
+        modify_ = new Modify(desk_, TimesFilePath(), [this] {
+            Command4_Click();
+            Command4_Click();
+        }, this);
         modify_->setAttribute(Qt::WA_DeleteOnClose);
         modify_->installEventFilter(this);
         modify_->Form_Load();

@@ -6,6 +6,7 @@
 #include "announcer/core/schedule_report.h"
 #include "announcer/core/today_record.h"
 #include "announcer/core/today_times.h"
+#include "announcer/core/window_return.h"
 #include "announcer/form_background.h"
 #include "announcer/frm_splash.h"
 #include "desktop/desktop.h"
@@ -155,12 +156,16 @@ private:
     // Today's number and record, read afresh into Record and TodayTimes (unshifted).
     announcer::RecordOutcome readTodayRecord();
     void turnNeedle();
+    // The needle and the time texts follow the record as read and shifted.
+    void followRecord();
+    // TodayTimeTexts is made here only, from TodayTimes as it stands.
+    void remakeTimeTexts();
     void writePlaceCaptions();
     void showMainWindow();
     // The About box or the editor is closing.
     void ownFormClosed(QWidget* form);
-    // The window has become the program's active window: read the settings.
-    void becameActive();
+    // The program has made the window the active one again: a return, so the settings are read.
+    void broughtBack();
     // Sets TempPath from the folder as it stands now.
     void findTempFolder();
     void writeSchedule(announcer::ScheduleKind kind);
@@ -169,11 +174,14 @@ private:
     // Hides the window; without a notification area to come back from, minimises it.
     void hideMainWindow();
 
+    // The prayers' time labels by their index in TodayTimes: Label2..Label6.
+    // Sunrise's time (Label7[6]) is no prayer's: the display never marks it.
+    std::array<QLabel*, announcer::TimesPerDay> timeLabels_{};
+
     desktop::Desktop& desk_;
     QPointer<frmSplash> splash_;
     QPointer<Modify> modify_;
     bool messageOpen_ = false;  // the file message waits in its own event loop
     bool ended_ = false;
-    bool activatedOnce_ = false;    // the settings are read at the first activation...
-    bool cameFromOwnForm_ = false;  // ...and on coming back from the About box or the editor
+    announcer::WindowReturn windowReturn_;  // when an activation is a real return that reads the settings
 };

@@ -1,10 +1,10 @@
 #include "announcer/modify.h"
 
-#include "announcer/azaan.h"
+#include "announcer/core/messages.h"
 #include "announcer/core/times_file_problem.h"
+#include "announcer/core/today_times.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"
-#include "engine/leading_number.h"
 #include "engine/times_file.h"
 #include "engine/utf8_text.h"
 #include "files/atomic_file.h"
@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <utility>
 
 using window_common::Q;
 using window_common::SetTextColour;
@@ -41,22 +43,15 @@ constexpr int HeightTwips = 5970;
 constexpr std::array<int, 6> LabelTops = {315, 780, 1275, 1770, 2220, 2715};
 constexpr std::array<int, 6> BoxTops = {270, 765, 1230, 1710, 2190, 2670};
 constexpr std::array<int, 6> ButtonTops = {285, 735, 1230, 1725, 2220, 2670};
-const std::array<const char*, 6> PrayerNames = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
-
-const QString HelpText = QStringLiteral(
-    "Use this window to match the estimated prayer times with those of your locally observed times. \r\r"
-    "You may decrease or increase the prayer time using the < and > buttons. Times change in increments of "
-    "1 minute. \r\r"
-    "Daily times within that period will be scaled linearly to match the entered values. \r\r"
-    "Do not apply any Daylight Saving Time on these values. It is applied on the main screen. ");
 
 }  // namespace
 
-Modify::Modify(desktop::Desktop& desk, Azaan& main, QWidget* parent)
+Modify::Modify(desktop::Desktop& desk, std::string timesPath, std::function<void()> afterSave, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       desk_(desk),
-      main_(main) {
+      timesPath_(std::move(timesPath)),
+      afterSave_(std::move(afterSave)) {
     buildControls();
 }
 
@@ -108,7 +103,7 @@ void Modify::buildControls() {
 
     for (int row = 0; row < 6; ++row) {
         const int c = row + 3;
-        QLabel* label = new QLabel(QString::fromLatin1(PrayerNames[static_cast<size_t>(row)]), Picture1);
+        QLabel* label = new QLabel(QString::fromLatin1(announcer::TimeNames[static_cast<size_t>(row)]), Picture1);
         SetBold(label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // From its own top, tall enough that the centred name sits level with the time box beside it.
@@ -152,8 +147,6 @@ void Modify::buildControls() {
     connect(Command5, &QPushButton::clicked, this, &Modify::Command5_Click);
 }
 
-std::string Modify::TimesFilePath() const { return main_.TimesFilePath(); }
-
 void Modify::keyPressEvent(QKeyEvent* e) {
     // Esc is Help (the cancel button); Enter is the focused button, else Save (the default).
     if (e->key() == Qt::Key_Escape) {
@@ -178,9 +171,8 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(TimesFilePath()) +
-                         "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
-                         "year is loaded.",
+    desk_.messageBox(Q(announcer::EditorLoadFailure(announcer::TimesFileProblem(outcome),
+                                                    desktop::PathText(TimesFilePath()).toStdString())),
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
 
@@ -193,6 +185,7 @@ void Modify::Combo1_Click() {
     DayTimes = year;
 
     List1[0]->clear();
+    anchors_.clear();
     {
         const QSignalBlocker quiet(List1[2]);
         List1[2]->clear();
@@ -209,9 +202,10 @@ void Modify::Combo1_Click() {
     Text1->setText(Q(engine::FileTextAsUtf8(DayTimes.cityLine())));
     Text1->setCursorPosition(0);  // a long city line shows from its start
     const auto kind = static_cast<announcer::PeriodKind>(Combo1->currentIndex());
+    anchors_ = announcer::PeriodStarts(kind);
     {
         const QSignalBlocker quiet(List1[2]);
-        for (int a : announcer::PeriodStarts(kind)) {
+        for (int a : anchors_) {
             const announcer::FineTuneDay& day = DayTimes.day(a);
             List1[2]->addItem(Q(day.date));
             List1[0]->addItem(QString::number(day.dayNo));
@@ -223,8 +217,8 @@ void Modify::Combo1_Click() {
 
 int Modify::selectedAnchorRow() const {
     const int position = List1[2]->currentRow();
-    if (position < 0 || position >= List1[0]->count()) return 0;
-    return static_cast<int>(engine::LeadingNumber(List1[0]->item(position)->text().toStdString()));
+    if (position < 0 || position >= static_cast<int>(anchors_.size())) return 0;
+    return anchors_[static_cast<size_t>(position)];
 }
 
 void Modify::List1_Click(int) {
@@ -251,12 +245,7 @@ void Modify::Command3_Click(int Index) {
     DayTimes.storeTexts(d, texts);
 }
 
-void Modify::Command4_Click() {
-    std::vector<int> anchors;
-    for (int i = 0; i < List1[0]->count(); ++i)
-        anchors.push_back(static_cast<int>(engine::LeadingNumber(List1[0]->item(i)->text().toStdString())));
-    DayTimes.scaleAll(anchors);
-}
+void Modify::Command4_Click() { DayTimes.scaleAll(anchors_); }
 
 void Modify::Command1_Click() {
     if (!DayTimes.loaded()) return;  // nothing whole to save
@@ -270,18 +259,17 @@ void Modify::Command1_Click() {
         if (const files::SaveResult failure = files::SaveTextFile(path, lines)) refusal = failure->reason;
     }
     if (refusal) {
-        desk_.messageBox("The prayer times could not be saved to\r" + desktop::PathText(path) +
-                             "\r\rReason: " + Q(*refusal) + "\r\rThe file was left as it was.",
+        desk_.messageBox(Q(announcer::EditorSaveFailure(desktop::PathText(path).toStdString(), *refusal)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }
-    desk_.messageBox(QStringLiteral("File successfully updated"), desktop::mb::OkOnly, QString());
-    // Two presses: one re-reads today's record, and the width ends as it was.
-    main_.Command4_Click();
-    main_.Command4_Click();
+    desk_.messageBox(QString::fromLatin1(announcer::kEditorSaved), desktop::mb::OkOnly, QString());
+    if (afterSave_) afterSave_();
     desk_.startCommandLine("notepad " + path, desktop::show::Normal);
 }
 
 void Modify::Command2_Click() { close(); }
 
-void Modify::Command5_Click() { desk_.messageBox(HelpText, desktop::mb::OkOnly, QString()); }
+void Modify::Command5_Click() {
+    desk_.messageBox(QString::fromLatin1(announcer::kEditorHelp), desktop::mb::OkOnly, QString());
+}

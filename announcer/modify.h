@@ -11,8 +11,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
-class Azaan;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -23,8 +25,10 @@ class QPushButton;
 class Modify : public QWidget {
     Q_OBJECT
 public:
-    // main is the window whose "<<" a save presses to show the new times.
-    Modify(desktop::Desktop& desk, Azaan& main, QWidget* parent = nullptr);
+    // timesPath is the times file the editor reads and saves; afterSave runs once
+    // a save has put the new year in place, so that the new times are shown.
+    Modify(desktop::Desktop& desk, std::string timesPath, std::function<void()> afterSave,
+           QWidget* parent = nullptr);
 
     // --- controls ---
     std::array<QLabel*, 9> Label1{};       // 0 note, 1 "City", 2..7 the prayers, 8 "Note:"
@@ -52,8 +56,8 @@ public:
     void Command2_Click();
     void Command5_Click();
 
-    // The times file: the program's folder, as the main window reads it.
-    std::string TimesFilePath() const;
+    // The times file this editor reads and saves.
+    std::string TimesFilePath() const { return timesPath_; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -65,5 +69,8 @@ private:
     void setEditable(bool editable);
 
     desktop::Desktop& desk_;
-    Azaan& main_;
+    const std::string timesPath_;
+    const std::function<void()> afterSave_;
+    // The anchor days listed, as PeriodStarts gives them; List1[0] holds the same numbers hidden.
+    std::vector<int> anchors_;
 };

@@ -7,19 +7,21 @@ namespace announcer {
 namespace {
 
 struct Row {
-    TimeLabel next;
-    TimeLabel current;
-    TimeLabel beside;
+    std::optional<TimeIndex> next;
+    std::optional<TimeIndex> current;
+    std::optional<TimeIndex> beside;
 };
 
+constexpr std::nullopt_t None = std::nullopt;
+
 // One row for each time that may be the first still ahead, in TodayTimes order.
-constexpr Row Rows[TimesPerDay] = {
-    {TimeLabel::Label2, TimeLabel::None, TimeLabel::Label2},    // Fajr
-    {TimeLabel::None, TimeLabel::Label2, TimeLabel::Label2},    // Sunrise
-    {TimeLabel::Label3, TimeLabel::None, TimeLabel::Label3},    // Zuhr
-    {TimeLabel::Label4, TimeLabel::Label3, TimeLabel::Label4},  // Asr
-    {TimeLabel::Label5, TimeLabel::Label4, TimeLabel::Label5},  // Maghrib
-    {TimeLabel::Label6, TimeLabel::Label5, TimeLabel::Label6},  // Isha
+const Row Rows[TimesPerDay] = {
+    {FajrTime, None, FajrTime},           // Fajr
+    {None, FajrTime, FajrTime},           // Sunrise
+    {ZuhrTime, None, ZuhrTime},           // Zuhr
+    {AsrTime, ZuhrTime, AsrTime},         // Asr
+    {MaghribTime, AsrTime, MaghribTime},  // Maghrib
+    {IshaTime, MaghribTime, IshaTime},    // Isha
 };
 
 }  // namespace
@@ -39,7 +41,7 @@ DayDisplay ChooseDayDisplay(int nowSecondsOfDay, const TodayTimes& times) {
         }
     }
     DayDisplay display;
-    display.current = TimeLabel::Label6;
+    display.current = IshaTime;
     return display;
 }
 

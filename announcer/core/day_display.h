@@ -1,21 +1,20 @@
-// The day display's choice: which time label is the next prayer, which the
-// current one, and where the time-left marker goes with what caption.
+// The day display's choice: which prayer's time is the next, which the current
+// one, and beside which the time-left marker goes with what caption.
 #pragma once
 
 #include "announcer/core/today_times.h"
 
+#include <optional>
 #include <string>
 
 namespace announcer {
 
-// The window's five time labels (Sunrise has none among them).
-enum class TimeLabel { None, Label2 /*Fajr*/, Label3 /*Zuhr*/, Label4 /*Asr*/, Label5 /*Maghrib*/, Label6 /*Isha*/ };
-
+// Each is a prayer's index in TodayTimes, never Sunrise's; none = no prayer.
 struct DayDisplay {
-    TimeLabel next = TimeLabel::None;     // text colour 16576
-    TimeLabel current = TimeLabel::None;  // text colour 32768; every other label normal
-    std::string markerCaption;            // "( - 2:15 hrs)", or empty after the last time
-    TimeLabel markerBeside = TimeLabel::None;  // the label whose Top the marker takes; None = do not move
+    std::optional<TimeIndex> next;     // text colour 16576
+    std::optional<TimeIndex> current;  // text colour 32768; every other prayer's normal
+    std::string markerCaption;         // "( - 2:15 hrs)", or empty after the last time
+    std::optional<TimeIndex> markerBeside;  // the prayer whose row the marker takes; none = do not move
 };
 
 // A time is still ahead while (now in whole minutes) - (time in whole minutes,

@@ -69,6 +69,8 @@ TEST_F(StartUpTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     EXPECT_EQ(w->Label7[6]->text(), "6:29 AM");
     EXPECT_EQ(w->Label3->text(), "12:15 PM");
     EXPECT_EQ(w->Label6->text(), "7:10 PM");
+    const char* names[] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(w->Label7[i]->text(), names[i]);
     EXPECT_EQ(w->Label10[0]->text(), "City: Abha");
     EXPECT_EQ(w->Label10[1]->text(), "Latitude : 18.233 N");
     EXPECT_EQ(w->Label10[3]->text(), "Timezone : GMT + 3 hrs");

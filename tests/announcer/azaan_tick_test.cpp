@@ -238,6 +238,18 @@ TEST_F(TickTest, HoursThatLeaveTheCalendarStopTheShiftWithoutHarm) {
     EXPECT_EQ(playerStarts(), 1);
 }
 
+// Hours the calendar cannot take after hours it could: the times show as the
+// file has them, and the sunrise caption keeps the last whole shift.
+TEST_F(TickTest, AShiftThatStopsShowsTheTimesAsReadAndKeepsTheSunriseCaption) {
+    w->Text1->setText("1");
+    EXPECT_EQ(w->Label2->text(), "6:07 AM");
+    EXPECT_EQ(w->Label7[6]->text(), "7:29 AM");
+    w->Text1->setText("99999999");
+    EXPECT_EQ(w->Label2->text(), "5:07 AM");
+    EXPECT_EQ(w->Label6->text(), "7:10 PM");
+    EXPECT_EQ(w->Label7[6]->text(), "7:29 AM");
+}
+
 TEST_F(TickTest, DayDisplayMarksNextAndCurrentPrayer) {
     at(12, 0);
     w->UpdateTimes();

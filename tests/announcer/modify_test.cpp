@@ -1,8 +1,11 @@
 #include "tests/announcer/editor_fixture.h"
 
 #include "announcer/core/fine_tune.h"
+#include "announcer/core/today_record.h"
+#include "desktop/path_text.h"
 #include "engine/times_file.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,11 +33,29 @@ std::vector<QString> Day1Times() {
     return {"5:19:00 AM", "6:41:00 AM", "12:13:00 PM", "3:23:00 PM", "5:45:00 PM", "7:11:00 PM"};
 }
 
-class ModifyTest : public EditorTest {};
+// The editor on its own: the test hands it the times file and counts the
+// after-save calls that the main window answers by showing the new times.
+class ModifyTest : public EditorFilesTest {
+protected:
+    std::unique_ptr<Modify> editor;
+    int savesShown = 0;
+
+    Modify* openEditor(const QString& path) {
+        editor = std::make_unique<Modify>(desk, desktop::PathBytes(path), [this] { ++savesShown; });
+        editor->Form_Load();
+        editor->show();
+        return editor.get();
+    }
+    Modify* openEditor() { return openEditor(timesPath()); }
+
+    // Today's record for day 1 as the main window reads it from the file.
+    announcer::RecordOutcome readDayOne(announcer::TodayRecord& record) const {
+        return announcer::ReadTodayRecordAt(desktop::PathBytes(timesPath()), 1, record).outcome;
+    }
+};
 
 TEST_F(ModifyTest, OpensOnMonthlyWithDayOnesTimes) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     ASSERT_NE(m, nullptr);
     EXPECT_TRUE(m->isVisible());
@@ -75,7 +96,6 @@ TEST_F(ModifyTest, OpensOnMonthlyWithDayOnesTimes) {
 
 TEST_F(ModifyTest, ControlsStandWhereTheWindowPlacesThem) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     // Twips to the nearest pixel: the 1000-twip buttons are 67 px wide.
     auto px = [](int left, int top, int width, int height) {
@@ -126,7 +146,6 @@ TEST_F(ModifyTest, StepBelowMidnightShowsTheDayBefore) {
     azaan_tests::ClockValues times = DefaultTimes;
     times[0] = 0.0;  // a Fajr of 12:00 AM
     writeTimes(TimesFileBytes(Place{}, times));
-    startMain();
     Modify* m = openEditor();
     EXPECT_EQ(m->Text2[3]->text(), "12:00:00 AM");
     m->Command3[0]->click();
@@ -158,7 +177,6 @@ TEST_F(ModifyTest, AStepAcrossMidnightLeavesEveryIshaNearMidnight) {
     azaan_tests::ClockValues times = DefaultTimes;
     times[5] = 11.58;  // an Isha of 11:58 PM every day
     writeTimes(TimesFileBytes(Place{}, times));
-    startMain();
     Modify* m = openEditor();
     m->Command3[11]->click();
     m->Command3[11]->click();
@@ -177,7 +195,6 @@ TEST_F(ModifyTest, AStepAcrossMidnightLeavesEveryIshaNearMidnight) {
 
 TEST_F(ModifyTest, EnterPressesTheFocusedButtonElseSave) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     m->activateWindow();
 
@@ -200,15 +217,13 @@ TEST_F(ModifyTest, EnterPressesTheFocusedButtonElseSave) {
     // On Close: the editor closes and the file keeps its bytes.
     m->Command2->setFocus();
     QTest::keyClick(m->Command2, Qt::Key_Return);
-    processDeletes();
-    EXPECT_EQ(main->ModifyWindow(), nullptr);
+    EXPECT_FALSE(m->isVisible());
     EXPECT_EQ(desk.messageBoxes.size(), 1u);
     EXPECT_TRUE(ReadBytes(timesPath()) == saved);
 }
 
 TEST_F(ModifyTest, MinuteButtonsStepTheirOwnBoxAndAPeriodChoiceDropsTheStep) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     m->Command3[1]->click();   // Fajr +1
     m->Command3[10]->click();  // Isha -1
@@ -222,10 +237,6 @@ TEST_F(ModifyTest, MinuteButtonsStepTheirOwnBoxAndAPeriodChoiceDropsTheStep) {
     m->List1[2]->setCurrentRow(0);
     EXPECT_EQ(Boxes(m), expected);
 
-    // "Fine-tune..." again only brings the window forward: nothing is reloaded.
-    EXPECT_EQ(openEditor(), m);
-    EXPECT_EQ(Boxes(m), expected);
-
     choose(m, 1);  // the same kind again still reloads
     EXPECT_EQ(Boxes(m), Day1Times());
     m->Command3[1]->click();
@@ -233,18 +244,10 @@ TEST_F(ModifyTest, MinuteButtonsStepTheirOwnBoxAndAPeriodChoiceDropsTheStep) {
     EXPECT_EQ(Boxes(m), Day1Times());
 }
 
-TEST_F(ModifyTest, SaveWritesTheEditorsFormRefreshesTheMainWindowAndOpensTheFile) {
+TEST_F(ModifyTest, SaveWritesTheEditorsFormAsksForTheNewTimesToBeShownAndOpensTheFile) {
     writeTimes(AbhaFile());
-    startMain();
-    const int mainWidth = main->width();
-    const QString mainButton = main->Command4->text();
-    ASSERT_TRUE(main->Record.times[0].has_value());
-    EXPECT_EQ(main->Record.times[0]->seconds, 5 * 3600 + 19 * 60);
-
     Modify* m = openEditor();
-    for (int i = 0; i < 3; ++i) m->Command3[1]->click();  // Fajr of day 1 to 5:22
-    m->Text1->setText("Abha, Asir");
-    m->Command1->click();
+    saveFajrAtFiveTwentyTwo(m);
 
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
     EXPECT_EQ(desk.messageBoxes[0].text, "File successfully updated");
@@ -254,11 +257,13 @@ TEST_F(ModifyTest, SaveWritesTheEditorsFormRefreshesTheMainWindowAndOpensTheFile
     EXPECT_EQ(desk.commandLines[0].line, "notepad " + timesPath());
     EXPECT_EQ(desk.commandLines[0].showState, desktop::show::Normal);
 
-    // The main window read today's record again and kept its width.
-    EXPECT_EQ(main->Record.times[0]->seconds, 5 * 3600 + 22 * 60);
-    EXPECT_EQ(main->CityName(), "Abha- Asir");
-    EXPECT_EQ(main->width(), mainWidth);
-    EXPECT_EQ(main->Command4->text(), mainButton);
+    // Once the file is in place, the new times are to be shown.
+    EXPECT_EQ(savesShown, 1);
+    announcer::TodayRecord record;
+    ASSERT_EQ(readDayOne(record), announcer::RecordOutcome::Found);
+    ASSERT_TRUE(record.times[0].has_value());
+    EXPECT_EQ(record.times[0]->seconds, 5 * 3600 + 22 * 60);
+    EXPECT_EQ(record.cityName, "Abha- Asir");
 
     // 14 header lines and 366 day lines, no closing block, and no temporary file left.
     const std::string bytes = ReadBytes(timesPath());
@@ -282,7 +287,6 @@ TEST_F(ModifyTest, CityBoxShowsAWindowsCodePageNameAsItsLetters) {
     Place place;
     place.city = "S\xE3o Paulo";
     writeTimes(TimesFileBytes(place, DefaultTimes));
-    startMain();
     Modify* m = openEditor();
     EXPECT_EQ(m->Text1->text(), QString::fromUtf8("S\u00E3o Paulo"));
 }
@@ -291,7 +295,6 @@ TEST_F(ModifyTest, CityBoxShowsAWindowsCodePageNameAsItsLetters) {
 // unedited (monthly) and edited on several weekly anchors.
 TEST_F(ModifyTest, SavesOfAYearAwayFromMidnightKeepTheirBytes) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     m->Command1->click();
     EXPECT_EQ(ReadBytes(timesPath()), ReadBytes(QString(SUITE_TEST_DATA) + "/AzaanTimes_abha_saved.dat"));
@@ -313,7 +316,6 @@ TEST_F(ModifyTest, SavesOfAYearAwayFromMidnightKeepTheirBytes) {
 
 TEST_F(ModifyTest, ALineBreakInTheCityBoxIsSavedAsABlank) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     m->Text1->setText(QStringLiteral("Newline\nCity"));
     m->Command1->click();
@@ -323,7 +325,9 @@ TEST_F(ModifyTest, ALineBreakInTheCityBoxIsSavedAsABlank) {
     EXPECT_EQ(Lines(bytes)[0], "Newline City");
     engine::TimesFileData read;
     EXPECT_EQ(engine::ReadTimesFile(bytes, read), engine::ReadOutcome::Whole);
-    EXPECT_EQ(main->CityName(), "Newline City");
+    announcer::TodayRecord record;
+    ASSERT_EQ(readDayOne(record), announcer::RecordOutcome::Found);
+    EXPECT_EQ(record.cityName, "Newline City");
 }
 
 // A year the reader takes but the editor cannot write back whole is never put in
@@ -346,10 +350,13 @@ TEST_F(ModifyTest, ANewFileThatWouldNotReadAsAWholeYearKeepsTheOldOne) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        desk.messageBoxes.clear();
+        desk.commandLines.clear();
+        savesShown = 0;
         writeTimes(c.bytes);
-        startMain();
-        const QString fajr = main->Label2->text();
-        ASSERT_FALSE(fajr.isEmpty());  // the main window reads it whole
+        announcer::TodayRecord before;
+        ASSERT_EQ(readDayOne(before), announcer::RecordOutcome::Found);  // the main window reads it whole
+        ASSERT_TRUE(before.times[0].has_value());
         Modify* m = openEditor();
         ASSERT_TRUE(m->Command1->isEnabled());
         m->Command3[1]->click();
@@ -361,21 +368,24 @@ TEST_F(ModifyTest, ANewFileThatWouldNotReadAsAWholeYearKeepsTheOldOne) {
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
         EXPECT_TRUE(desk.messageBoxes[0].text.contains("The file was left as it was."));
+        if (std::string(c.name) == "at the limit")
+            EXPECT_EQ(desk.messageBoxes[0].text,
+                      "The prayer times could not be saved to\r" + timesPath() + "\r\rReason: " + c.says +
+                          "\r\rThe file was left as it was.");
         EXPECT_TRUE(desk.commandLines.empty());
-        // And the main window still reads today's record from it.
-        main->Command4_Click();
-        main->Command4_Click();
-        EXPECT_EQ(desk.messageBoxes.size(), 1u);
-        EXPECT_EQ(main->Label2->text(), fajr);
+        // Nothing new to show, and the main window still reads today's record from it.
+        EXPECT_EQ(savesShown, 0);
+        announcer::TodayRecord after;
+        ASSERT_EQ(readDayOne(after), announcer::RecordOutcome::Found);
+        ASSERT_TRUE(after.times[0].has_value());
+        EXPECT_EQ(after.times[0]->seconds, before.times[0]->seconds);
 
         m->Command2->click();
-        processDeletes();
     }
 }
 
 TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     m->Command3[1]->click();
 
@@ -400,13 +410,16 @@ TEST_F(ModifyTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
 }
 
 TEST_F(ModifyTest, SaveIntoAVanishedFolderSaysWhy) {
-    writeTimes(AbhaFile());
-    startMain();
-    Modify* m = openEditor();
-    desk.folder += "/gone";  // the folder is no longer there
+    const QString folder = desk.folder + "/gone";
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + "/AzaanTimes.dat";
+    WriteBytes(path, AbhaFile());
+    Modify* m = openEditor(path);
+    ASSERT_TRUE(m->Command1->isEnabled());
+    ASSERT_TRUE(QDir(folder).removeRecursively());  // the folder is no longer there
     m->Command1_Click();
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains(desk.folder + "/AzaanTimes.dat"));
+    EXPECT_TRUE(desk.messageBoxes[0].text.contains(path));
     EXPECT_TRUE(desk.messageBoxes[0].text.contains("No such file or directory"));
     EXPECT_TRUE(desk.commandLines.empty());
 }
@@ -431,8 +444,9 @@ TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
     };
     for (const BadFile& c : cases) {
         SCOPED_TRACE(c.name);
+        desk.messageBoxes.clear();
+        desk.commandLines.clear();
         writeTimes(good);
-        startMain();
         if (std::string(c.name) == "missing") QFile::remove(timesPath());
         else writeTimes(c.bytes);
         const std::string before = ReadBytes(timesPath());
@@ -442,6 +456,11 @@ TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
         ASSERT_EQ(desk.messageBoxes.size(), 1u);
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
+        if (std::string(c.name) == "missing")
+            EXPECT_EQ(desk.messageBoxes[0].text,
+                      "Azaan times data file not found or cannot be read:\r" + timesPath() +
+                          "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
+                          "year is loaded.");
         EXPECT_FALSE(m->Command1->isEnabled());
         EXPECT_FALSE(m->Command3[0]->isEnabled());
         EXPECT_EQ(m->List1[2]->count(), 0);
@@ -462,15 +481,12 @@ TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
         EXPECT_EQ(Boxes(m), Day1Times());
 
         m->Command2->click();
-        processDeletes();
-        EXPECT_EQ(main->ModifyWindow(), nullptr);
-        main.reset();
+        EXPECT_FALSE(m->isVisible());
     }
 }
 
 TEST_F(ModifyTest, HelpAndClose) {
     writeTimes(AbhaFile());
-    startMain();
     Modify* m = openEditor();
     m->Command5->click();
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
@@ -483,15 +499,12 @@ TEST_F(ModifyTest, HelpAndClose) {
     EXPECT_EQ(desk.messageBoxes[0].style, desktop::mb::OkOnly);
     EXPECT_EQ(desk.messageBoxes[0].title, "");
 
-    // Close drops unsaved steps; the next opening loads the file again.
+    // Close drops unsaved steps: the window goes and the file keeps its bytes.
     m->Command3[1]->click();
     m->Command2->click();
-    processDeletes();
-    EXPECT_EQ(main->ModifyWindow(), nullptr);
+    EXPECT_FALSE(m->isVisible());
     EXPECT_EQ(ReadBytes(timesPath()), AbhaFile());
-    Modify* again = openEditor();
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(Boxes(again), Day1Times());
+    EXPECT_EQ(savesShown, 0);
 }
 
 }  // namespace

@@ -10,14 +10,14 @@ namespace {
 using announcer_test::Hms;
 constexpr auto Abha = announcer_test::AbhaTimes;
 
-using L = TimeLabel;
+constexpr std::nullopt_t None = std::nullopt;
 
 struct Case {
     const char* when;
     int now;
-    TimeLabel next, current;
+    std::optional<TimeIndex> next, current;
     const char* marker;
-    TimeLabel beside;
+    std::optional<TimeIndex> beside;
 };
 
 void Check(const TodayTimes& times, const Case& c) {
@@ -30,16 +30,16 @@ void Check(const TodayTimes& times, const Case& c) {
 
 TEST(DayDisplayTest, ThroughTheDay) {
     const Case cases[] = {
-        {"midnight", Hms(0, 0), L::Label2, L::None, "( - 5:07 hrs)", L::Label2},
-        {"5:06:59", Hms(5, 6, 59), L::Label2, L::None, "( - 0:01 hrs)", L::Label2},
-        {"5:07:00", Hms(5, 7), L::None, L::Label2, "( - 1:22 hrs)", L::Label2},
-        {"6:28:59", Hms(6, 28, 59), L::None, L::Label2, "( - 0:01 hrs)", L::Label2},
-        {"6:29:00", Hms(6, 29), L::Label3, L::None, "( - 5:46 hrs)", L::Label3},
-        {"12:15", Hms(12, 15), L::Label4, L::Label3, "( - 3:15 hrs)", L::Label4},
-        {"15:30", Hms(15, 30), L::Label5, L::Label4, "( - 2:25 hrs)", L::Label5},
-        {"17:55", Hms(17, 55), L::Label6, L::Label5, "( - 1:20 hrs)", L::Label6},
-        {"Isha", Hms(19, 15), L::None, L::Label6, "", L::None},
-        {"23:59:59", Hms(23, 59, 59), L::None, L::Label6, "", L::None},
+        {"midnight", Hms(0, 0), FajrTime, None, "( - 5:07 hrs)", FajrTime},
+        {"5:06:59", Hms(5, 6, 59), FajrTime, None, "( - 0:01 hrs)", FajrTime},
+        {"5:07:00", Hms(5, 7), None, FajrTime, "( - 1:22 hrs)", FajrTime},
+        {"6:28:59", Hms(6, 28, 59), None, FajrTime, "( - 0:01 hrs)", FajrTime},
+        {"6:29:00", Hms(6, 29), ZuhrTime, None, "( - 5:46 hrs)", ZuhrTime},
+        {"12:15", Hms(12, 15), AsrTime, ZuhrTime, "( - 3:15 hrs)", AsrTime},
+        {"15:30", Hms(15, 30), MaghribTime, AsrTime, "( - 2:25 hrs)", MaghribTime},
+        {"17:55", Hms(17, 55), IshaTime, MaghribTime, "( - 1:20 hrs)", IshaTime},
+        {"Isha", Hms(19, 15), None, IshaTime, "", None},
+        {"23:59:59", Hms(23, 59, 59), None, IshaTime, "", None},
     };
     for (const auto& c : cases) Check(Abha(), c);
 }
@@ -47,23 +47,23 @@ TEST(DayDisplayTest, ThroughTheDay) {
 TEST(DayDisplayTest, ShiftedAcrossMidnight) {
     TodayTimes isha = Abha();
     isha[IshaTime] = TimeValue{1, Hms(0, 30)};
-    Check(isha, {"Isha next day, 11:50 PM", Hms(23, 50), L::Label6, L::Label5, "( - 0:40 hrs)", L::Label6});
+    Check(isha, {"Isha next day, 11:50 PM", Hms(23, 50), IshaTime, MaghribTime, "( - 0:40 hrs)", IshaTime});
 
     TodayTimes fajr = Abha();
     fajr[FajrTime] = TimeValue{-1, Hms(23, 30)};
-    Check(fajr, {"Fajr day before, 0:10", Hms(0, 10), L::None, L::Label2, "( - 6:19 hrs)", L::Label2});
+    Check(fajr, {"Fajr day before, 0:10", Hms(0, 10), None, FajrTime, "( - 6:19 hrs)", FajrTime});
 
     TodayTimes far = Abha();
     far[FajrTime] = TimeValue{1, Hms(5, 7)};
-    Check(far, {"Fajr a day ahead", Hms(5, 7), L::Label2, L::None, "( - 24:00 hrs)", L::Label2});
+    Check(far, {"Fajr a day ahead", Hms(5, 7), FajrTime, None, "( - 24:00 hrs)", FajrTime});
 }
 
 TEST(DayDisplayTest, NoTimesMeansNothingAhead) {
-    Check(TodayTimes{}, {"no record", Hms(0, 0), L::None, L::Label6, "", L::None});
-    Check(TodayTimes{}, {"no record", Hms(10, 0), L::None, L::Label6, "", L::None});
+    Check(TodayTimes{}, {"no record", Hms(0, 0), None, IshaTime, "", None});
+    Check(TodayTimes{}, {"no record", Hms(10, 0), None, IshaTime, "", None});
     TodayTimes noFajr = Abha();
     noFajr[FajrTime].reset();
-    Check(noFajr, {"no Fajr", Hms(1, 0), L::None, L::Label2, "( - 5:29 hrs)", L::Label2});
+    Check(noFajr, {"no Fajr", Hms(1, 0), None, FajrTime, "( - 5:29 hrs)", FajrTime});
 }
 
 TEST(CalcTimeLeftTest, Table) {

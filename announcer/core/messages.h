@@ -1,0 +1,36 @@
+// The texts of the announcer's questions and reports (CR is the line break).
+#pragma once
+
+#include <string>
+
+namespace announcer {
+
+inline constexpr const char* kAlreadyRunning = "An instance of Kelvora is already running.";
+
+// Asked when today's record cannot be read; Yes starts the calculator.
+inline constexpr const char* kTimesFileQuestion =
+    "Azaan times data file not found or damaged.\r"
+    "Please run the program Velstra.exe to recreate it.\r\r"
+    "Would you like to run it now?";
+
+// "Prayer Times For Another City": Yes starts the calculator, No opens the times file.
+inline constexpr const char* kAnotherCityQuestion =
+    "Do you want to run Velstra program to calculate prayer times ?\r\r"
+    "Note: After completing, click on the button '<<' to update the times on the screen.";
+
+inline constexpr const char* kEditorHelp =
+    "Use this window to match the estimated prayer times with those of your locally observed times. \r\r"
+    "You may decrease or increase the prayer time using the < and > buttons. Times change in increments of "
+    "1 minute. \r\r"
+    "Daily times within that period will be scaled linearly to match the entered values. \r\r"
+    "Do not apply any Daylight Saving Time on these values. It is applied on the main screen. ";
+
+inline constexpr const char* kEditorSaved = "File successfully updated";
+
+// The editor found no whole year: the problem's line, the file as shown to the user, and what to do.
+std::string EditorLoadFailure(const std::string& problem, const std::string& pathText);
+
+// The editor's save was refused or failed: the file as shown to the user and why.
+std::string EditorSaveFailure(const std::string& pathText, const std::string& reason);
+
+}  // namespace announcer
