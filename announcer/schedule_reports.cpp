@@ -1,5 +1,6 @@
 #include "announcer/schedule_reports.h"
 
+#include "announcer/core/messages.h"
 #include "announcer/core/times_file_problem.h"
 #include "desktop/path_text.h"
 #include "desktop/private_folder.h"
@@ -9,17 +10,13 @@
 #include "window_common/window_text.h"
 
 using window_common::Q;
+using window_common::S;
 
 namespace {
 
-QString ReportTitle(announcer::ScheduleKind kind) {
-    return kind == announcer::ScheduleKind::Daily ? QStringLiteral("Daily Schedule")
-                                                  : QStringLiteral("Weekly Schedule");
-}
-
 void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::ScheduleKind kind) {
-    desk.messageBox(refusal + "\r\rThe " + ReportTitle(kind) + " was not written.",
-                    desktop::mb::OkOnly + desktop::mb::Critical, QString());
+    desk.messageBox(Q(announcer::ScheduleFolderMessage(kind, S(refusal))), desktop::mb::OkOnly + desktop::mb::Critical,
+                    QString());
 }
 
 }  // namespace
@@ -29,9 +26,8 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
     engine::TimesFileData year;
     const engine::ReadOutcome outcome = files::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
-        desk.messageBox(Q(announcer::TimesFileProblem(outcome)) + "\r" + desktop::PathText(source.timesPath) +
-                            "\r\rThe " + ReportTitle(kind) +
-                            " was not written. Please run the program Velstra to recreate the file.",
+        desk.messageBox(Q(announcer::ScheduleUnreadableMessage(kind, announcer::TimesFileProblem(outcome),
+                                                               S(desktop::PathText(source.timesPath)))),
                         desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
@@ -58,7 +54,6 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
         RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, failure->reason)), kind);
         return;
     }
-    desk.messageBox("The " + ReportTitle(kind) + " could not be written to\r" + desktop::PathText(reportPath) +
-                        "\r\rReason: " + Q(failure->reason),
+    desk.messageBox(Q(announcer::ScheduleWriteFailure(kind, S(desktop::PathText(reportPath)), failure->reason)),
                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }

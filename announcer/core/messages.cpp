@@ -1,6 +1,13 @@
 #include "announcer/core/messages.h"
 
 namespace announcer {
+namespace {
+
+std::string ReportTitle(ScheduleKind kind) {
+    return kind == ScheduleKind::Daily ? "Daily Schedule" : "Weekly Schedule";
+}
+
+}  // namespace
 
 std::string EditorLoadFailure(const std::string& problem, const std::string& pathText) {
     return problem + "\r" + pathText +
@@ -10,6 +17,19 @@ std::string EditorLoadFailure(const std::string& problem, const std::string& pat
 std::string EditorSaveFailure(const std::string& pathText, const std::string& reason) {
     return "The prayer times could not be saved to\r" + pathText + "\r\rReason: " + reason +
            "\r\rThe file was left as it was.";
+}
+
+std::string ScheduleUnreadableMessage(ScheduleKind kind, const std::string& problem, const std::string& pathText) {
+    return problem + "\r" + pathText + "\r\rThe " + ReportTitle(kind) +
+           " was not written. Please run the program Velstra to recreate the file.";
+}
+
+std::string ScheduleFolderMessage(ScheduleKind kind, const std::string& refusal) {
+    return refusal + "\r\rThe " + ReportTitle(kind) + " was not written.";
+}
+
+std::string ScheduleWriteFailure(ScheduleKind kind, const std::string& pathText, const std::string& reason) {
+    return "The " + ReportTitle(kind) + " could not be written to\r" + pathText + "\r\rReason: " + reason;
 }
 
 }  // namespace announcer

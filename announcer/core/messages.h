@@ -1,6 +1,8 @@
 // The texts of the announcer's questions and reports (CR is the line break).
 #pragma once
 
+#include "announcer/core/schedule_report.h"
+
 #include <string>
 
 namespace announcer {
@@ -32,5 +34,14 @@ std::string EditorLoadFailure(const std::string& problem, const std::string& pat
 
 // The editor's save was refused or failed: the file as shown to the user and why.
 std::string EditorSaveFailure(const std::string& pathText, const std::string& reason);
+
+// A schedule from a times file that is not whole: the problem's line, the file as shown to the user.
+std::string ScheduleUnreadableMessage(ScheduleKind kind, const std::string& problem, const std::string& pathText);
+
+// A schedule with no private temp folder to go into: why there is none.
+std::string ScheduleFolderMessage(ScheduleKind kind, const std::string& refusal);
+
+// A schedule whose save failed: the report as shown to the user and why.
+std::string ScheduleWriteFailure(ScheduleKind kind, const std::string& pathText, const std::string& reason);
 
 }  // namespace announcer

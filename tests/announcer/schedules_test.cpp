@@ -188,8 +188,8 @@ TEST_F(SchedulesTest, UnwritableTempFolderSaysWhy) {
     desk.temp = gone;
     main->mnuQandor_Click();
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains(gone + "Daily.txt"));
-    EXPECT_TRUE(desk.messageBoxes[0].text.contains("No such file or directory"));
+    EXPECT_EQ(desk.messageBoxes[0].text, "The Daily Schedule could not be written to\r" + gone +
+                                             "Daily.txt\r\rReason: No such file or directory");
     EXPECT_TRUE(desk.commandLines.empty());
 }
 
