@@ -39,6 +39,8 @@ using window_common::SetTextColour;
 using window_common::Twips;
 using window_common::TwipsToPixels;
 
+namespace announcer {
+
 namespace {
 
 const QString ProductName = QStringLiteral("Kelvora");
@@ -65,7 +67,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect where) {
     return label;
 }
 
-announcer::CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
+CivilDate Civil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
 int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 1000; }
 
@@ -86,7 +88,7 @@ Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), des
     MediaPlayer1 = desk_.createMediaPlayer();
 
     // Both timers run from the moment the window is loaded.
-    Timer1.setInterval(announcer::TimerIntervalMs);
+    Timer1.setInterval(TimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Azaan::Timer1_Timer);
     Timer1.start();
     Timer2.setSingleShot(true);
@@ -117,8 +119,8 @@ void Azaan::buildControls() {
     heading.setBold(true);
     Label1->setFont(heading);
 
-    for (int i = 0; i < announcer::TimesPerDay; ++i)
-        Label7[i] = MakeLabel(w, QString::fromLatin1(announcer::TimeNames[static_cast<size_t>(i)]),
+    for (int i = 0; i < TimesPerDay; ++i)
+        Label7[i] = MakeLabel(w, QString::fromLatin1(TimeNames[static_cast<size_t>(i)]),
                               Twips(120, RowTopTwips + RowStepTwips * i, 900, 255));
     auto timeLabel = [&](int row) {
         return MakeLabel(w, QString(), Twips(1020, RowTopTwips + RowStepTwips * row, 870, 255));
@@ -148,7 +150,7 @@ void Azaan::buildControls() {
     for (int i = 0; i < 3; ++i) {
         Option1[i] = new QRadioButton(w);
         Option1[i]->setGeometry(Twips(1995 + 300 * i, 2910, 285, 270));
-        Option1[i]->setToolTip(QString::fromLatin1(announcer::VolumeToolTips[static_cast<size_t>(i)]));
+        Option1[i]->setToolTip(QString::fromLatin1(VolumeToolTips[static_cast<size_t>(i)]));
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
@@ -231,7 +233,7 @@ void Azaan::buildMenu() {
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
 std::string Azaan::ProgramFolder() const { return desk_.programFolder(); }
-std::string Azaan::TimesFilePath() const { return ProgramFolder() + "/" + announcer::TimesFileName; }
+std::string Azaan::TimesFilePath() const { return ProgramFolder() + "/" + TimesFileName; }
 
 // ---------------------------------------------------------------- start-up
 
@@ -241,7 +243,7 @@ bool Azaan::Form_Load() {
     if (!desk_.claimWindowTitle(WindowTitle)) {
         Timer1.stop();
         Timer2.stop();
-        desk_.messageBox(QString::fromLatin1(announcer::kAlreadyRunning), desktop::mb::OkOnly,
+        desk_.messageBox(QString::fromLatin1(kAlreadyRunning), desktop::mb::OkOnly,
                          ProductName);
         return false;
     }
@@ -270,11 +272,11 @@ bool Azaan::Form_Load() {
 // Every move of the focus tells the return rule where the user went.
 void Azaan::focusMoved(QWindow* now) {
     if (now == nullptr) {
-        windowReturn_.feed(announcer::WindowEvent::FocusToNothing);
+        windowReturn_.feed(WindowEvent::FocusToNothing);
         return;
     }
     if (now == windowHandle()) {
-        windowReturn_.feed(announcer::WindowEvent::FocusToMain);
+        windowReturn_.feed(WindowEvent::FocusToMain);
         return;
     }
     bool ownForm = false;
@@ -282,18 +284,18 @@ void Azaan::focusMoved(QWindow* now) {
         if (top->windowHandle() == now)
             ownForm = qobject_cast<frmSplash*>(top) != nullptr || qobject_cast<Modify*>(top) != nullptr;
     }
-    windowReturn_.feed(ownForm ? announcer::WindowEvent::FocusToOwnForm : announcer::WindowEvent::FocusToOther);
+    windowReturn_.feed(ownForm ? WindowEvent::FocusToOwnForm : WindowEvent::FocusToOther);
 }
 
 bool Azaan::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && windowReturn_.feed(announcer::WindowEvent::Activated))
+    if (e->type() == QEvent::WindowActivate && windowReturn_.feed(WindowEvent::Activated))
         Form_Activate();
     return QMainWindow::event(e);
 }
 
 // The program made the window the active one again itself.
 void Azaan::broughtBack() {
-    if (windowReturn_.feed(announcer::WindowEvent::BroughtBack)) Form_Activate();
+    if (windowReturn_.feed(WindowEvent::BroughtBack)) Form_Activate();
 }
 
 bool Azaan::eventFilter(QObject* watched, QEvent* e) {
@@ -313,7 +315,7 @@ void Azaan::ownFormClosed(QWidget* form) {
 }
 
 void Azaan::Form_Activate() {
-    const announcer::SettingsReading s = announcer::ReadSettingsFile(ProgramFolder());
+    const SettingsReading s = ReadSettingsFile(ProgramFolder());
     if (!s.fileRead) return;
     // Hours, play box, volume: each change runs its control's own handler.
     if (s.hoursText && Text1->text() != Q(*s.hoursText)) Text1->setText(Q(*s.hoursText));
@@ -397,26 +399,26 @@ void Azaan::hideMainWindow() {
 
 // ---------------------------------------------------------------- today's record
 
-announcer::RecordOutcome Azaan::readTodayRecord() {
+RecordOutcome Azaan::readTodayRecord() {
     const QDate today = desk_.now().date();
     TodayNo = announcer::TodayNo(today.month(), today.day());
-    const auto reading = announcer::ReadTodayRecordAt(TimesFilePath(), TodayNo, Record);
+    const auto reading = ReadTodayRecordAt(TimesFilePath(), TodayNo, Record);
     // Freshly read, so the hours are added once; a file that cannot be opened changes nothing.
-    if (reading.outcome != announcer::RecordOutcome::Missing) TodayTimes = Record.times;
+    if (reading.outcome != RecordOutcome::Missing) TodayTimes = Record.times;
     return reading.outcome;
 }
 
 void Azaan::CalcAzaan() {
-    const announcer::RecordOutcome outcome = readTodayRecord();
-    const bool opened = outcome != announcer::RecordOutcome::Missing;
+    const RecordOutcome outcome = readTodayRecord();
+    const bool opened = outcome != RecordOutcome::Missing;
     if (opened) {
         ApplyDST();
         writePlaceCaptions();
     }
-    if (outcome != announcer::RecordOutcome::Found && !messageOpen_) {
+    if (outcome != RecordOutcome::Found && !messageOpen_) {
         // The message runs its own event loop: ticks that fall due meanwhile wait it out.
         messageOpen_ = true;
-        const int answer = desk_.messageBox(QString::fromLatin1(announcer::kTimesFileQuestion),
+        const int answer = desk_.messageBox(QString::fromLatin1(kTimesFileQuestion),
                                             desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
         messageOpen_ = false;
         if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal))
@@ -434,19 +436,19 @@ void Azaan::followRecord() {
     remakeTimeTexts();
 }
 
-void Azaan::remakeTimeTexts() { TodayTimeTexts = announcer::MakeTodayTimeTexts(TodayTimes); }
+void Azaan::remakeTimeTexts() { TodayTimeTexts = MakeTodayTimeTexts(TodayTimes); }
 
 // A shift that stops part-way leaves the texts and the sunrise caption as they
 // were: the record's next reading (followRecord) remakes the texts.
 void Azaan::ApplyDST() {
     if (!announcer::ApplyDST(TodayTimes, Text1->text().toStdString())) return;
     remakeTimeTexts();
-    Label7[6]->setText(Q(TodayTimeTexts[announcer::SunriseTime]));
+    Label7[6]->setText(Q(TodayTimeTexts[SunriseTime]));
 }
 
 void Azaan::writePlaceCaptions() {
-    const announcer::PlaceCaptions c =
-        announcer::MakePlaceCaptions(Record.cityName, Record.latitude, Record.longitude, Record.timeZone);
+    const PlaceCaptions c =
+        MakePlaceCaptions(Record.cityName, Record.latitude, Record.longitude, Record.timeZone);
     Label10[0]->setText(Q(c.city));
     Label10[1]->setText(Q(c.latitude));
     Label10[2]->setText(Q(c.longitude));
@@ -465,8 +467,8 @@ void Azaan::turnNeedle() {
 
 void Azaan::UpdateTimes() {
     const QDateTime now = desk_.now();
-    const announcer::DayDisplay d = announcer::ChooseDayDisplay(SecondsOfDay(now), TodayTimes);
-    auto labelOf = [this](std::optional<announcer::TimeIndex> prayer) -> QLabel* {
+    const DayDisplay d = ChooseDayDisplay(SecondsOfDay(now), TodayTimes);
+    auto labelOf = [this](std::optional<TimeIndex> prayer) -> QLabel* {
         return prayer ? timeLabels_[*prayer] : nullptr;
     };
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
@@ -478,7 +480,7 @@ void Azaan::UpdateTimes() {
     if (QLabel* beside = labelOf(d.markerBeside)) Label8->move(Label8->x(), beside->y());
 
     // The heading's carriage returns are its line breaks.
-    Label1->setText(Q(announcer::DayHeading(Record.cityName, Civil(now.date()))).replace(QChar('\r'), QChar('\n')));
+    Label1->setText(Q(DayHeading(Record.cityName, Civil(now.date()))).replace(QChar('\r'), QChar('\n')));
     for (size_t i = 0; i < timeLabels_.size(); ++i)
         if (timeLabels_[i]) timeLabels_[i]->setText(Q(TodayTimeTexts[i]));
 }
@@ -486,12 +488,12 @@ void Azaan::UpdateTimes() {
 // ---------------------------------------------------------------- settings
 
 void Azaan::UpdateDST() {
-    announcer::SettingsControls c;
+    SettingsControls c;
     c.hoursText = Text1->text().toStdString();
     c.playTicked = Check1->isChecked();
     for (int i = 0; i < 3; ++i)
         if (Option1[i]->isChecked()) c.volumeIndex = i;
-    announcer::WriteSettingsFile(ProgramFolder(), c);  // a failed write waits for the next tick
+    WriteSettingsFile(ProgramFolder(), c);  // a failed write waits for the next tick
 }
 
 void Azaan::Text1_Change() {
@@ -504,7 +506,7 @@ void Azaan::Check1_Click() { PlayAzaanFlag = Check1->isChecked() ? 1 : 0; }
 
 void Azaan::Option1_Click(int Index) {
     if (Index < 0 || Index > 2) return;
-    AzaanVolume = announcer::VolumeAttenuations[static_cast<size_t>(Index)];
+    AzaanVolume = VolumeAttenuations[static_cast<size_t>(Index)];
     MediaPlayer1->setVolume(AzaanVolume);
 }
 
@@ -518,16 +520,16 @@ void Azaan::Timer1_Timer() {
 
     const QDateTime now = desk_.now();
     const int nowSeconds = SecondsOfDay(now);
-    const double tickMinutes = announcer::TickMinutes(Timer1.interval());
-    const announcer::StartTest test =
-        announcer::RunStartTest(nowSeconds, TodayTimes, AzaanJustPlayed, PlayAzaanFlag, tickMinutes);
+    const double tickMinutes = TickMinutes(Timer1.interval());
+    const StartTest test =
+        RunStartTest(nowSeconds, TodayTimes, AzaanJustPlayed, PlayAzaanFlag, tickMinutes);
     if (test.start) {
         Command2->setEnabled(true);
         playRecording(test.recording);
-        const announcer::CivilDate today = Civil(now.date());
-        announcer::AppendToLogBook(
+        const CivilDate today = Civil(now.date());
+        AppendToLogBook(
             ProgramFolder(), today, nowSeconds,
-            announcer::LogLine(Record.cityName, today, nowSeconds, TodayTimeTexts, test.minutesApart, tickMinutes));
+            LogLine(Record.cityName, today, nowSeconds, TodayTimeTexts, test.minutesApart, tickMinutes));
     }
     AzaanJustPlayed = test.azaanJustPlayed;
     UpdateTimes();
@@ -547,7 +549,7 @@ void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
 // a device, a folder) is passed over, as the player passes over a missing one.
 void Azaan::playRecording(const std::string& name) {
     const std::string path = ProgramFolder() + "/" + name;
-    if (announcer::PlayerMayOpen(path)) MediaPlayer1->setFileName(path);
+    if (PlayerMayOpen(path)) MediaPlayer1->setFileName(path);
 }
 
 // ---------------------------------------------------------------- commands
@@ -555,7 +557,7 @@ void Azaan::playRecording(const std::string& name) {
 void Azaan::Command1_Click() { hideMainWindow(); }
 
 void Azaan::Command3_Click() {
-    const int answer = desk_.messageBox(QString::fromLatin1(announcer::kAnotherCityQuestion),
+    const int answer = desk_.messageBox(QString::fromLatin1(kAnotherCityQuestion),
                                         desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
     if (answer == desktop::answer::Yes)
         desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
@@ -587,12 +589,12 @@ void Azaan::mnuAbout_Click() {
     splash_->activateWindow();
 }
 
-void Azaan::mnuQandor_Click() { writeSchedule(announcer::ScheduleKind::Daily); }
-void Azaan::mnuQandorW_Click() { writeSchedule(announcer::ScheduleKind::Weekly); }
+void Azaan::mnuQandor_Click() { writeSchedule(ScheduleKind::Daily); }
+void Azaan::mnuQandorW_Click() { writeSchedule(ScheduleKind::Weekly); }
 
 void Azaan::findTempFolder() { TempPath = desk_.tempFolder(); }
 
-void Azaan::writeSchedule(announcer::ScheduleKind kind) {
+void Azaan::writeSchedule(ScheduleKind kind) {
     // The folder found at start may have gone since (a temp cleaner), and
     // another user may have made one of that name: judge it again, and make it
     // again when it is gone, before every report.
@@ -627,7 +629,7 @@ void Azaan::mnuFolder_Click() { ShellOpenItem(ProgramFolder(), QString()); }
 
 void Azaan::mnuViewLog_Click() {
     // The tick writes the log in lower case; the file system tells case apart.
-    desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + announcer::LogBookName, desktop::show::Maximized);
+    desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + LogBookName, desktop::show::Maximized);
 }
 
 void Azaan::mnuHelp_Click() {
@@ -636,3 +638,5 @@ void Azaan::mnuHelp_Click() {
 
 void Azaan::mnuShow_Click() { showMainWindow(); }
 void Azaan::mnuHide_Click() { hideMainWindow(); }
+
+}  // namespace announcer

@@ -19,7 +19,6 @@
 #include <array>
 #include <memory>
 
-class Modify;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -28,6 +27,10 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QWindow;
+
+namespace announcer {
+
+class Modify;
 
 class Azaan : public QMainWindow {
     Q_OBJECT
@@ -85,7 +88,7 @@ public:
 
     // --- what the program keeps between events ---
     int TodayNo = 0;
-    announcer::TodayRecord Record;            // the place's header values and today's raw times
+    TodayRecord Record;            // the place's header values and today's raw times
     announcer::TodayTimes TodayTimes;         // today's times with the daylight-saving hours
     announcer::TodayTimeTexts TodayTimeTexts;
     int PlayAzaanFlag = 0;
@@ -154,7 +157,7 @@ private:
     void buildControls();
     void buildMenu();
     // Today's number and record, read afresh into Record and TodayTimes (unshifted).
-    announcer::RecordOutcome readTodayRecord();
+    RecordOutcome readTodayRecord();
     void turnNeedle();
     // The needle and the time texts follow the record as read and shifted.
     void followRecord();
@@ -168,7 +171,7 @@ private:
     void broughtBack();
     // Sets TempPath from the folder as it stands now.
     void findTempFolder();
-    void writeSchedule(announcer::ScheduleKind kind);
+    void writeSchedule(ScheduleKind kind);
     // Starts a recording of the program folder ("fajr.mp3", "other.mp3").
     void playRecording(const std::string& name);
     // Hides the window; without a notification area to come back from, minimises it.
@@ -176,12 +179,14 @@ private:
 
     // The prayers' time labels by their index in TodayTimes: Label2..Label6.
     // Sunrise's time (Label7[6]) is no prayer's: the display never marks it.
-    std::array<QLabel*, announcer::TimesPerDay> timeLabels_{};
+    std::array<QLabel*, TimesPerDay> timeLabels_{};
 
     desktop::Desktop& desk_;
     QPointer<frmSplash> splash_;
     QPointer<Modify> modify_;
     bool messageOpen_ = false;  // the file message waits in its own event loop
     bool ended_ = false;
-    announcer::WindowReturn windowReturn_;  // when an activation is a real return that reads the settings
+    WindowReturn windowReturn_;  // when an activation is a real return that reads the settings
 };
+
+}  // namespace announcer

@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QToolTip>
 
+namespace announcer {
+
 bool ElidedLabel::isElided() const {
     return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
 }
@@ -32,3 +34,5 @@ bool ElidedLabel::event(QEvent* e) {
     }
     return QLabel::event(e);
 }
+
+}  // namespace announcer

@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace announcer {
+
 class ElidedLabel : public QLabel {
 public:
     using QLabel::QLabel;
@@ -15,3 +17,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* e) override;
 };
+
+}  // namespace announcer

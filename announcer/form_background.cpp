@@ -7,6 +7,8 @@
 
 using window_common::TwipsToDrawingPoint;
 
+namespace announcer {
+
 FormBackground::FormBackground(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);  // moves without a button pressed count too
     setAutoFillBackground(true);
@@ -29,3 +31,5 @@ void FormBackground::mouseMoveEvent(QMouseEvent* event) {
     if (!childAt(event->position().toPoint()) && onMouseMove) onMouseMove();
     QWidget::mouseMoveEvent(event);
 }
+
+}  // namespace announcer

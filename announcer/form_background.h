@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+namespace announcer {
+
 // A line in twips of the client area (y grows downwards).
 struct LineShape {
     double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
@@ -32,3 +34,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 };
+
+}  // namespace announcer

@@ -13,6 +13,8 @@
 using window_common::Twips;
 using window_common::TwipsToPixels;
 
+namespace announcer {
+
 frmSplash::frmSplash(desktop::Desktop& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads: the next "About ..." starts afresh
     setWindowTitle(QString());
@@ -81,3 +83,5 @@ void frmSplash::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) Command1->click();
     else QDialog::keyPressEvent(e);
 }
+
+}  // namespace announcer

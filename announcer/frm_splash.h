@@ -11,6 +11,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
+namespace announcer {
+
 class frmSplash : public QDialog {
     Q_OBJECT
 public:
@@ -34,3 +36,5 @@ protected:
 private:
     desktop::Desktop& desk_;
 };
+
+}  // namespace announcer

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     desktop::QtDesktop desk;
-    Azaan azaan(desk);
+    announcer::Azaan azaan(desk);
     if (!azaan.Form_Load()) return 0;  // another instance runs
     azaan.show();
     azaan.activateWindow();

@@ -28,6 +28,8 @@ using window_common::SetTextColour;
 using window_common::Twips;
 using window_common::TwipsToPixels;
 
+namespace announcer {
+
 namespace {
 
 void SetBold(QWidget* w) {
@@ -89,7 +91,7 @@ void Modify::buildControls() {
     Text1->setGeometry(Twips(360, 1260, 1545, 330));
 
     Combo1 = new QComboBox(this);
-    for (const char* name : announcer::PeriodKindNames) Combo1->addItem(QString::fromLatin1(name));
+    for (const char* name : PeriodKindNames) Combo1->addItem(QString::fromLatin1(name));
     Combo1->setGeometry(TwipsToPixels(360), TwipsToPixels(1710), TwipsToPixels(1545), Combo1->sizeHint().height());
 
     List1[2] = new QListWidget(this);
@@ -103,7 +105,7 @@ void Modify::buildControls() {
 
     for (int row = 0; row < 6; ++row) {
         const int c = row + 3;
-        QLabel* label = new QLabel(QString::fromLatin1(announcer::TimeNames[static_cast<size_t>(row)]), Picture1);
+        QLabel* label = new QLabel(QString::fromLatin1(TimeNames[static_cast<size_t>(row)]), Picture1);
         SetBold(label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // From its own top, tall enough that the centred name sits level with the time box beside it.
@@ -161,7 +163,7 @@ void Modify::keyPressEvent(QKeyEvent* e) {
 
 void Modify::Form_Load() {
     window_common::CentreByOuterFrame(this, TwipsToPixels(500));
-    Combo1->setCurrentIndex(static_cast<int>(announcer::PeriodKind::Monthly));
+    Combo1->setCurrentIndex(static_cast<int>(PeriodKind::Monthly));
     Combo1_Click();
 }
 
@@ -171,7 +173,7 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(announcer::EditorLoadFailure(announcer::TimesFileProblem(outcome),
+    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome),
                                                     desktop::PathText(TimesFilePath()).toStdString())),
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
@@ -180,7 +182,7 @@ void Modify::Combo1_Click() {
     // Every choice reloads the file, so unsaved steps are lost.
     engine::TimesFileData data;
     const engine::ReadOutcome outcome = files::ReadTimesFileAt(TimesFilePath(), data);
-    announcer::FineTuneYear year;
+    FineTuneYear year;
     const bool whole = outcome == engine::ReadOutcome::Whole && year.load(data);
     DayTimes = year;
 
@@ -201,12 +203,12 @@ void Modify::Combo1_Click() {
 
     Text1->setText(Q(engine::FileTextAsUtf8(DayTimes.cityLine())));
     Text1->setCursorPosition(0);  // a long city line shows from its start
-    const auto kind = static_cast<announcer::PeriodKind>(Combo1->currentIndex());
-    anchors_ = announcer::PeriodStarts(kind);
+    const auto kind = static_cast<PeriodKind>(Combo1->currentIndex());
+    anchors_ = PeriodStarts(kind);
     {
         const QSignalBlocker quiet(List1[2]);
         for (int a : anchors_) {
-            const announcer::FineTuneDay& day = DayTimes.day(a);
+            const FineTuneDay& day = DayTimes.day(a);
             List1[2]->addItem(Q(day.date));
             List1[0]->addItem(QString::number(day.dayNo));
         }
@@ -223,7 +225,7 @@ int Modify::selectedAnchorRow() const {
 
 void Modify::List1_Click(int) {
     const int d = selectedAnchorRow();
-    if (!DayTimes.loaded() || d < 1 || d > announcer::DaysInYear) return;
+    if (!DayTimes.loaded() || d < 1 || d > DaysInYear) return;
     for (int c = 3; c <= 8; ++c) Text2[static_cast<size_t>(c)]->setText(Q(DayTimes.timeText(d, c - 3)));
 }
 
@@ -231,11 +233,11 @@ void Modify::List1_Click(int) {
 
 void Modify::Command3_Click(int Index) {
     const int d = selectedAnchorRow();
-    if (!DayTimes.loaded() || d < 1 || d > announcer::DaysInYear) return;
+    if (!DayTimes.loaded() || d < 1 || d > DaysInYear) return;
     // The box is the value the user sees: step its text, then store all six boxes.
     QLineEdit* box = Text2[static_cast<size_t>(3 + Index / 2)];
     const std::optional<std::string> moved =
-        announcer::SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
+        SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
     if (!moved) return;
     box->setText(Q(*moved));
     box->setCursorPosition(0);  // a date in front of the time shows from its start
@@ -254,16 +256,16 @@ void Modify::Command1_Click() {
     const std::string path = TimesFilePath();
     const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
     // Checked before it is written: the announcer must be able to read what it gets.
-    std::optional<std::string> refusal = announcer::ReadBackProblem(lines);
+    std::optional<std::string> refusal = ReadBackProblem(lines);
     if (!refusal) {
         if (const files::SaveResult failure = files::SaveTextFile(path, lines)) refusal = failure->reason;
     }
     if (refusal) {
-        desk_.messageBox(Q(announcer::EditorSaveFailure(desktop::PathText(path).toStdString(), *refusal)),
+        desk_.messageBox(Q(EditorSaveFailure(desktop::PathText(path).toStdString(), *refusal)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }
-    desk_.messageBox(QString::fromLatin1(announcer::kEditorSaved), desktop::mb::OkOnly, QString());
+    desk_.messageBox(QString::fromLatin1(kEditorSaved), desktop::mb::OkOnly, QString());
     if (afterSave_) afterSave_();
     desk_.startCommandLine("notepad " + path, desktop::show::Normal);
 }
@@ -271,5 +273,7 @@ void Modify::Command1_Click() {
 void Modify::Command2_Click() { close(); }
 
 void Modify::Command5_Click() {
-    desk_.messageBox(QString::fromLatin1(announcer::kEditorHelp), desktop::mb::OkOnly, QString());
+    desk_.messageBox(QString::fromLatin1(kEditorHelp), desktop::mb::OkOnly, QString());
 }
+
+}  // namespace announcer

@@ -22,6 +22,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+namespace announcer {
+
 class Modify : public QWidget {
     Q_OBJECT
 public:
@@ -44,7 +46,7 @@ public:
     QPushButton* Command5;  // "Help"
 
     // The table the editor works on; holds a year only after a whole file was read.
-    announcer::FineTuneYear DayTimes;
+    FineTuneYear DayTimes;
 
     // --- handlers ---
     void Form_Load();
@@ -74,3 +76,5 @@ private:
     // The anchor days listed, as PeriodStarts gives them; List1[0] holds the same numbers hidden.
     std::vector<int> anchors_;
 };
+
+}  // namespace announcer

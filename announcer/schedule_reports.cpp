@@ -12,21 +12,23 @@
 using window_common::Q;
 using window_common::S;
 
+namespace announcer {
+
 namespace {
 
-void RefuseFolder(desktop::Desktop& desk, const QString& refusal, announcer::ScheduleKind kind) {
-    desk.messageBox(Q(announcer::ScheduleFolderMessage(kind, S(refusal))), desktop::mb::OkOnly + desktop::mb::Critical,
+void RefuseFolder(desktop::Desktop& desk, const QString& refusal, ScheduleKind kind) {
+    desk.messageBox(Q(ScheduleFolderMessage(kind, S(refusal))), desktop::mb::OkOnly + desktop::mb::Critical,
                     QString());
 }
 
 }  // namespace
 
-void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind) {
+void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, ScheduleKind kind) {
     // The whole year first: a report is written only from a whole file.
     engine::TimesFileData year;
     const engine::ReadOutcome outcome = files::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
-        desk.messageBox(Q(announcer::ScheduleUnreadableMessage(kind, announcer::TimesFileProblem(outcome),
+        desk.messageBox(Q(ScheduleUnreadableMessage(kind, TimesFileProblem(outcome),
                                                                S(desktop::PathText(source.timesPath)))),
                         desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
@@ -38,12 +40,12 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
         return;
     }
     const std::string& folder = source.folder.path;
-    const std::string reportPath = folder + announcer::ScheduleFileName(kind);
+    const std::string reportPath = folder + ScheduleFileName(kind);
 
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.
     const files::SaveResult failure =
-        files::SaveTextFile(reportPath, announcer::ScheduleLines(kind, source.cityName, year),
+        files::SaveTextFile(reportPath, ScheduleLines(kind, source.cityName, year),
                             files::LinkAtPath::ReplaceLink, files::FolderRule::UsersAlone);
     if (!failure) {
         desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
@@ -54,6 +56,8 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, a
         RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, failure->reason)), kind);
         return;
     }
-    desk.messageBox(Q(announcer::ScheduleWriteFailure(kind, S(desktop::PathText(reportPath)), failure->reason)),
+    desk.messageBox(Q(ScheduleWriteFailure(kind, S(desktop::PathText(reportPath)), failure->reason)),
                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
+
+}  // namespace announcer

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace announcer {
+
 // What a report is made from.
 struct ScheduleSource {
     std::string timesPath;       // the times file, read whole (the system's bytes)
@@ -18,4 +20,6 @@ struct ScheduleSource {
 // with a message and leaves any earlier report as it was; the folder is judged
 // again on the folder the report is written into. The report replaces whatever
 // stands at its name, a link included, and never writes through one.
-void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, announcer::ScheduleKind kind);
+void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, ScheduleKind kind);
+
+}  // namespace announcer

@@ -1,6 +1,7 @@
 #include "calculator/form2.h"
 
 #include "window_common/centre_window.h"
+#include "window_common/window_text.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -123,8 +124,8 @@ void Form2::Form_MouseDown(float x, float y) {
     Command2->setEnabled(true);
 
     const MapPick pick = PickMapPoint(x, y, OuterWidthTwips(), OuterHeightTwips());
-    Label2[0]->setText(QString::fromStdString(pick.latitudeText));
-    Label2[1]->setText(QString::fromStdString(pick.longitudeText));
+    Label2[0]->setText(window_common::Q(pick.latitudeText));
+    Label2[1]->setText(window_common::Q(pick.longitudeText));
     Line1->setEnd(pick.needle.x, pick.needle.y);
 }
 

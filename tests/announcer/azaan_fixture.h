@@ -13,6 +13,9 @@
 
 namespace azaan_tests {
 
+using announcer::Azaan;
+using announcer::frmSplash;
+
 class AzaanWindowTest : public ::testing::Test {
 protected:
     testing_support::ScriptedDesktop desk;

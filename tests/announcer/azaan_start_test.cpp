@@ -19,6 +19,7 @@
 namespace azaan_tests {
 namespace {
 
+using announcer::ElidedLabel;
 using desktop::TrayEvent;
 
 const QString FileMessage =

@@ -20,6 +20,8 @@
 
 namespace editor_tests {
 
+using announcer::Azaan;
+using announcer::Modify;
 using azaan_tests::Joined;
 using azaan_tests::Lines;
 using azaan_tests::ReadBytes;
