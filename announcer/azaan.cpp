@@ -243,8 +243,7 @@ bool Azaan::Form_Load() {
     if (!desk_.claimWindowTitle(WindowTitle)) {
         Timer1.stop();
         Timer2.stop();
-        desk_.messageBox(QString::fromLatin1(kAlreadyRunning), desktop::mb::OkOnly,
-                         ProductName);
+        desk_.messageBox(QString::fromLatin1(kAlreadyRunning), desktop::mb::OkOnly, ProductName);
         return false;
     }
     // 2. The temp folder for the schedules.
@@ -288,8 +287,7 @@ void Azaan::focusMoved(QWindow* now) {
 }
 
 bool Azaan::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && windowReturn_.feed(WindowEvent::Activated))
-        Form_Activate();
+    if (e->type() == QEvent::WindowActivate && windowReturn_.feed(WindowEvent::Activated)) Form_Activate();
     return QMainWindow::event(e);
 }
 
@@ -333,8 +331,10 @@ void Azaan::Timer2_Timer() {
 void Azaan::closeEvent(QCloseEvent* e) {
     int cancel = 0;
     Form_Unload(cancel);
-    if (cancel) e->ignore();
-    else e->accept();
+    if (cancel)
+        e->ignore();
+    else
+        e->accept();
 }
 
 void Azaan::Form_Unload(int& Cancel) {
@@ -385,16 +385,20 @@ void Azaan::showMainWindow() {
     // Brought back into sight, the window becomes the active one again and reads
     // the settings; a window already in sight is not re-activated.
     const bool outOfSight = !isVisible() || isMinimized();
-    if (isMinimized()) showNormal();
-    else show();
+    if (isMinimized())
+        showNormal();
+    else
+        show();
     raise();
     activateWindow();
     if (outOfSight) broughtBack();
 }
 
 void Azaan::hideMainWindow() {
-    if (desk_.trayAvailable()) hide();
-    else showMinimized();
+    if (desk_.trayAvailable())
+        hide();
+    else
+        showMinimized();
 }
 
 // ---------------------------------------------------------------- today's record
@@ -421,8 +425,7 @@ void Azaan::CalcAzaan() {
         const int answer = desk_.messageBox(QString::fromLatin1(kTimesFileQuestion),
                                             desktop::mb::YesNo + desktop::mb::Exclamation, ProductName);
         messageOpen_ = false;
-        if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal))
-            return;
+        if (answer == desktop::answer::Yes && !desk_.startCommandLine("velstra", desktop::show::Normal)) return;
         // close() only puts the window away (Form_Unload cancels the unload): the
         // program runs on out of sight, and every tick asks again until the file is whole.
         close();
@@ -447,8 +450,7 @@ void Azaan::ApplyDST() {
 }
 
 void Azaan::writePlaceCaptions() {
-    const PlaceCaptions c =
-        MakePlaceCaptions(Record.cityName, Record.latitude, Record.longitude, Record.timeZone);
+    const PlaceCaptions c = MakePlaceCaptions(Record.cityName, Record.latitude, Record.longitude, Record.timeZone);
     Label10[0]->setText(Q(c.city));
     Label10[1]->setText(Q(c.latitude));
     Label10[2]->setText(Q(c.longitude));
@@ -521,15 +523,13 @@ void Azaan::Timer1_Timer() {
     const QDateTime now = desk_.now();
     const int nowSeconds = SecondsOfDay(now);
     const double tickMinutes = TickMinutes(Timer1.interval());
-    const StartTest test =
-        RunStartTest(nowSeconds, TodayTimes, AzaanJustPlayed, PlayAzaanFlag, tickMinutes);
+    const StartTest test = RunStartTest(nowSeconds, TodayTimes, AzaanJustPlayed, PlayAzaanFlag, tickMinutes);
     if (test.start) {
         Command2->setEnabled(true);
         playRecording(test.recording);
         const CivilDate today = Civil(now.date());
-        AppendToLogBook(
-            ProgramFolder(), today, nowSeconds,
-            LogLine(Record.cityName, today, nowSeconds, TodayTimeTexts, test.minutesApart, tickMinutes));
+        AppendToLogBook(ProgramFolder(), today, nowSeconds,
+                        LogLine(Record.cityName, today, nowSeconds, TodayTimeTexts, test.minutesApart, tickMinutes));
     }
     AzaanJustPlayed = test.azaanJustPlayed;
     UpdateTimes();
@@ -562,8 +562,7 @@ void Azaan::Command3_Click() {
     if (answer == desktop::answer::Yes)
         desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)
-        desk_.startCommandLine("NOTEPAD  " + TimesFilePath(),
-                               desktop::show::NormalNoFocus);
+        desk_.startCommandLine("NOTEPAD  " + TimesFilePath(), desktop::show::NormalNoFocus);
 }
 
 void Azaan::Command4_Click() {
@@ -606,10 +605,13 @@ void Azaan::mnuModify_Click() {
     // One editor: choosing it again while it is open only brings it forward.
     if (!modify_) {
         // After a save, two presses of "<<": one re-reads today's record, and the width ends as it was.
-        modify_ = new Modify(desk_, TimesFilePath(), [this] {
-            Command4_Click();
-            Command4_Click();
-        }, this);
+        modify_ = new Modify(
+            desk_, TimesFilePath(),
+            [this] {
+                Command4_Click();
+                Command4_Click();
+            },
+            this);
         modify_->setAttribute(Qt::WA_DeleteOnClose);
         modify_->installEventFilter(this);
         modify_->Form_Load();

@@ -40,14 +40,14 @@ public:
 
     // --- controls ---
     FormBackground* Background;
-    QLabel* Label1;  // heading
-    QLabel* Label2;  // Fajr
-    QLabel* Label3;  // Zuhr
-    QLabel* Label4;  // Asr
-    QLabel* Label5;  // Maghrib
-    QLabel* Label6;  // Isha
+    QLabel* Label1;                  // heading
+    QLabel* Label2;                  // Fajr
+    QLabel* Label3;                  // Zuhr
+    QLabel* Label4;                  // Asr
+    QLabel* Label5;                  // Maghrib
+    QLabel* Label6;                  // Isha
     std::array<QLabel*, 7> Label7;   // prayer names 0..5, sunrise time 6
-    QLabel* Label8;  // time-left marker
+    QLabel* Label8;                  // time-left marker
     std::array<QLabel*, 5> Label10;  // place captions
     CircleShape Shape1;              // the compass
     std::array<LineShape, 2> Line2;  // its cross
@@ -55,12 +55,12 @@ public:
     QLineEdit* Text1;                // daylight-saving hours
     QCheckBox* Check1;
     std::array<QRadioButton*, 3> Option1;  // volume high, medium, low
-    QPushButton* Command1;  // "Close"
-    QPushButton* Command2;  // "Stop"
-    QPushButton* Command3;  // "Prayer Times For Another City"
-    QPushButton* Command4;  // "<<" / ">>"
-    QTimer Timer1;          // the clock tick
-    QTimer Timer2;          // the one-shot auto-hide
+    QPushButton* Command1;                 // "Close"
+    QPushButton* Command2;                 // "Stop"
+    QPushButton* Command3;                 // "Prayer Times For Another City"
+    QPushButton* Command4;                 // "<<" / ">>"
+    QTimer Timer1;                         // the clock tick
+    QTimer Timer2;                         // the one-shot auto-hide
     QIcon TrayIcon;
     std::unique_ptr<desktop::MediaPlayer> MediaPlayer1;
 
@@ -88,8 +88,8 @@ public:
 
     // --- what the program keeps between events ---
     int TodayNo = 0;
-    TodayRecord Record;            // the place's header values and today's raw times
-    announcer::TodayTimes TodayTimes;         // today's times with the daylight-saving hours
+    TodayRecord Record;                // the place's header values and today's raw times
+    announcer::TodayTimes TodayTimes;  // today's times with the daylight-saving hours
     announcer::TodayTimeTexts TodayTimeTexts;
     int PlayAzaanFlag = 0;
     int AzaanJustPlayed = 0;

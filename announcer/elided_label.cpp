@@ -8,9 +8,7 @@
 
 namespace announcer {
 
-bool ElidedLabel::isElided() const {
-    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
-}
+bool ElidedLabel::isElided() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
 
 void ElidedLabel::paintEvent(QPaintEvent* event) {
     if (!isElided()) {
@@ -20,16 +18,17 @@ void ElidedLabel::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = contentsRect();
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    style()->drawItemText(&p, area, static_cast<int>(alignment()), palette(), isEnabled(), shown,
-                          foregroundRole());
+    style()->drawItemText(&p, area, static_cast<int>(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
 bool ElidedLabel::event(QEvent* e) {
     // A caption drawn short is shown whole on hover; a set tool tip of its own wins.
     if (e->type() == QEvent::ToolTip && toolTip().isEmpty()) {
         auto* help = static_cast<QHelpEvent*>(e);
-        if (isElided()) QToolTip::showText(help->globalPos(), text(), this);
-        else QToolTip::hideText();
+        if (isElided())
+            QToolTip::showText(help->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
         return true;
     }
     return QLabel::event(e);

@@ -19,8 +19,8 @@ void FormBackground::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     for (const CircleShape* c : circles)
-        p.drawEllipse(QRectF(TwipsToDrawingPoint(c->Left, c->Top),
-                             TwipsToDrawingPoint(c->Left + c->Width, c->Top + c->Height)));
+        p.drawEllipse(
+            QRectF(TwipsToDrawingPoint(c->Left, c->Top), TwipsToDrawingPoint(c->Left + c->Width, c->Top + c->Height)));
     for (const LineShape* l : lines) p.drawLine(TwipsToDrawingPoint(l->X1, l->Y1), TwipsToDrawingPoint(l->X2, l->Y2));
     p.setPen(QPen(QColor(192, 0, 0), 2));
     for (const LineShape* l : needles) p.drawLine(TwipsToDrawingPoint(l->X1, l->Y1), TwipsToDrawingPoint(l->X2, l->Y2));

@@ -66,22 +66,20 @@ void frmSplash::showEvent(QShowEvent* e) {
     desk_.clearWindowName(this);
 }
 
-void frmSplash::Form_Activate() {
-    Timer1.start(3000);
-}
+void frmSplash::Form_Activate() { Timer1.start(3000); }
 
 void frmSplash::Timer1_Timer() {
     Timer1.stop();
     close();
 }
 
-void frmSplash::Command1_Click() {
-    close();
-}
+void frmSplash::Command1_Click() { close(); }
 
 void frmSplash::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) Command1->click();
-    else QDialog::keyPressEvent(e);
+    if (e->key() == Qt::Key_Escape)
+        Command1->click();
+    else
+        QDialog::keyPressEvent(e);
 }
 
 }  // namespace announcer

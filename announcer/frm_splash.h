@@ -30,7 +30,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;  // the box carries no name at all
+    void showEvent(QShowEvent* e) override;     // the box carries no name at all
     void keyPressEvent(QKeyEvent* e) override;  // Esc presses the cancel button
 
 private:

@@ -173,8 +173,7 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome),
-                                                    desktop::PathText(TimesFilePath()).toStdString())),
+    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome), desktop::PathText(TimesFilePath()).toStdString())),
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
 
@@ -236,8 +235,7 @@ void Modify::Command3_Click(int Index) {
     if (!DayTimes.loaded() || d < 1 || d > DaysInYear) return;
     // The box is the value the user sees: step its text, then store all six boxes.
     QLineEdit* box = Text2[static_cast<size_t>(3 + Index / 2)];
-    const std::optional<std::string> moved =
-        SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
+    const std::optional<std::string> moved = SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
     if (!moved) return;
     box->setText(Q(*moved));
     box->setCursorPosition(0);  // a date in front of the time shows from its start
@@ -272,8 +270,6 @@ void Modify::Command1_Click() {
 
 void Modify::Command2_Click() { close(); }
 
-void Modify::Command5_Click() {
-    desk_.messageBox(QString::fromLatin1(kEditorHelp), desktop::mb::OkOnly, QString());
-}
+void Modify::Command5_Click() { desk_.messageBox(QString::fromLatin1(kEditorHelp), desktop::mb::OkOnly, QString()); }
 
 }  // namespace announcer

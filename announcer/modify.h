@@ -29,21 +29,20 @@ class Modify : public QWidget {
 public:
     // timesPath is the times file the editor reads and saves; afterSave runs once
     // a save has put the new year in place, so that the new times are shown.
-    Modify(desktop::Desktop& desk, std::string timesPath, std::function<void()> afterSave,
-           QWidget* parent = nullptr);
+    Modify(desktop::Desktop& desk, std::string timesPath, std::function<void()> afterSave, QWidget* parent = nullptr);
 
     // --- controls ---
-    std::array<QLabel*, 9> Label1{};       // 0 note, 1 "City", 2..7 the prayers, 8 "Note:"
-    QLineEdit* Text1;                      // the city line
-    QComboBox* Combo1;                     // Weekly, Monthly, Quarterly
-    std::array<QListWidget*, 3> List1{};   // 2 the anchor dates (seen), 0 their DayNo (hidden)
+    std::array<QLabel*, 9> Label1{};      // 0 note, 1 "City", 2..7 the prayers, 8 "Note:"
+    QLineEdit* Text1;                     // the city line
+    QComboBox* Combo1;                    // Weekly, Monthly, Quarterly
+    std::array<QListWidget*, 3> List1{};  // 2 the anchor dates (seen), 0 their DayNo (hidden)
     QFrame* Picture1;
-    std::array<QLineEdit*, 9> Text2{};     // 3..8 Fajr..Isha of the shown anchor, read-only
+    std::array<QLineEdit*, 9> Text2{};        // 3..8 Fajr..Isha of the shown anchor, read-only
     std::array<QPushButton*, 12> Command3{};  // "<" even, ">" odd, two a time box
-    QPushButton* Command1;  // "Save"
-    QPushButton* Command2;  // "Close"
-    QPushButton* Command4;  // hidden: scale all
-    QPushButton* Command5;  // "Help"
+    QPushButton* Command1;                    // "Save"
+    QPushButton* Command2;                    // "Close"
+    QPushButton* Command4;                    // hidden: scale all
+    QPushButton* Command5;                    // "Help"
 
     // The table the editor works on; holds a year only after a whole file was read.
     FineTuneYear DayTimes;

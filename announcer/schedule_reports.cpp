@@ -17,8 +17,7 @@ namespace announcer {
 namespace {
 
 void RefuseFolder(desktop::Desktop& desk, const QString& refusal, ScheduleKind kind) {
-    desk.messageBox(Q(ScheduleFolderMessage(kind, S(refusal))), desktop::mb::OkOnly + desktop::mb::Critical,
-                    QString());
+    desk.messageBox(Q(ScheduleFolderMessage(kind, S(refusal))), desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
 
 }  // namespace
@@ -28,9 +27,9 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
     engine::TimesFileData year;
     const engine::ReadOutcome outcome = files::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
-        desk.messageBox(Q(ScheduleUnreadableMessage(kind, TimesFileProblem(outcome),
-                                                               S(desktop::PathText(source.timesPath)))),
-                        desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
+        desk.messageBox(
+            Q(ScheduleUnreadableMessage(kind, TimesFileProblem(outcome), S(desktop::PathText(source.timesPath)))),
+            desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
 
@@ -45,8 +44,8 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.
     const files::SaveResult failure =
-        files::SaveTextFile(reportPath, ScheduleLines(kind, source.cityName, year),
-                            files::LinkAtPath::ReplaceLink, files::FolderRule::UsersAlone);
+        files::SaveTextFile(reportPath, ScheduleLines(kind, source.cityName, year), files::LinkAtPath::ReplaceLink,
+                            files::FolderRule::UsersAlone);
     if (!failure) {
         desk.startCommandLine("notepad " + reportPath, desktop::show::Normal);
         return;

@@ -12,32 +12,32 @@
 namespace {
 
 void BM_ComputeYearWithDayLines(benchmark::State& state) {
-  for (auto _ : state) {
-    std::size_t bytes = 0;
-    engine::ComputeYear(18.233, 42.517, 3, 1, [&](const engine::DayEvents& day) {
-      const std::string line = engine::CalculatorDayLine(day);
-      bytes += line.size();
-    });
-    benchmark::DoNotOptimize(bytes);
-  }
+    for (auto _ : state) {
+        std::size_t bytes = 0;
+        engine::ComputeYear(18.233, 42.517, 3, 1, [&](const engine::DayEvents& day) {
+            const std::string line = engine::CalculatorDayLine(day);
+            bytes += line.size();
+        });
+        benchmark::DoNotOptimize(bytes);
+    }
 }
 BENCHMARK(BM_ComputeYearWithDayLines)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeYearOnly(benchmark::State& state) {
-  for (auto _ : state) {
-    double sum = 0;
-    engine::ComputeYear(18.233, 42.517, 3, 1, [&](const engine::DayEvents& day) { sum += day.clock[0]; });
-    benchmark::DoNotOptimize(sum);
-  }
+    for (auto _ : state) {
+        double sum = 0;
+        engine::ComputeYear(18.233, 42.517, 3, 1, [&](const engine::DayEvents& day) { sum += day.clock[0]; });
+        benchmark::DoNotOptimize(sum);
+    }
 }
 BENCHMARK(BM_ComputeYearOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteYearLinesToMemory(benchmark::State& state) {
-  for (auto _ : state) {
-    engine::StringLineSink sink;
-    engine::WriteYearLines(sink, 18.233, 42.517, 3, 1);
-    benchmark::DoNotOptimize(sink.text().data());
-  }
+    for (auto _ : state) {
+        engine::StringLineSink sink;
+        engine::WriteYearLines(sink, 18.233, 42.517, 3, 1);
+        benchmark::DoNotOptimize(sink.text().data());
+    }
 }
 BENCHMARK(BM_WriteYearLinesToMemory)->Unit(benchmark::kMicrosecond);
 

@@ -9,31 +9,25 @@
 
 namespace calculator {
 
-std::string ConfirmationText(const std::string& city, double latitude, double longitude,
-                             double timeZone, const std::string& outputFile) {
-    return "City\t\t" + engine::NameOnOneLine(city) + "\r" +
-           "Latitude\t\t" + engine::PrintForm(latitude) + "\r" +
-           "Longitude\t\t" + engine::PrintForm(longitude) + "\r" +
-           "Timezone\t\tGMT + " + engine::PrintForm(timeZone) + " hrs\r" +
-           "Filename\t\t" + outputFile + "\r" +
-           "\r" +
-           "Do you want to proceed?";
+std::string ConfirmationText(const std::string& city, double latitude, double longitude, double timeZone,
+                             const std::string& outputFile) {
+    return "City\t\t" + engine::NameOnOneLine(city) + "\r" + "Latitude\t\t" + engine::PrintForm(latitude) + "\r" +
+           "Longitude\t\t" + engine::PrintForm(longitude) + "\r" + "Timezone\t\tGMT + " + engine::PrintForm(timeZone) +
+           " hrs\r" + "Filename\t\t" + outputFile + "\r" + "\r" + "Do you want to proceed?";
 }
 
-std::optional<std::string> NumberTooLargeMessage(const std::string& latitude,
-                                                 const std::string& longitude,
+std::optional<std::string> NumberTooLargeMessage(const std::string& latitude, const std::string& longitude,
                                                  const std::string& timeZone, int asrFactor) {
     const std::pair<const char*, const std::string&> boxes[] = {
         {"latitude", latitude}, {"longitude", longitude}, {"time zone", timeZone}};
     for (const auto& [name, text] : boxes)
         if (!engine::IsFiniteNumber(text))
             return "The " + std::string(name) + " box holds \"" + text +
-                   "\", a number too large to calculate with.\r\rPlease enter the " + name +
-                   " as an ordinary number.";
+                   "\", a number too large to calculate with.\r\rPlease enter the " + name + " as an ordinary number.";
     if (!engine::IsComputableYear(engine::LeadingNumber(latitude), engine::LeadingNumber(longitude),
                                   engine::LeadingNumber(timeZone), asrFactor))
-        return "The latitude \"" + latitude + "\", longitude \"" + longitude + "\" and time zone \"" +
-               timeZone + "\" hold a number too large to calculate prayer times with.\r\r"
+        return "The latitude \"" + latitude + "\", longitude \"" + longitude + "\" and time zone \"" + timeZone +
+               "\" hold a number too large to calculate prayer times with.\r\r"
                "Please enter them as ordinary numbers.";
     return std::nullopt;
 }

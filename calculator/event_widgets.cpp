@@ -13,8 +13,7 @@ namespace calculator {
 
 void EventLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void EventLabel::mouseMoveEvent(QMouseEvent* event) {
@@ -75,14 +74,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const int margin = 2;
     QRect area = rect().adjusted(margin, margin, -margin, -margin);
     QSize picture = iconSize();
-    QRect pictureRect(area.left() + (area.width() - picture.width()) / 2, area.top(),
-                      picture.width(), picture.height());
+    QRect pictureRect(area.left() + (area.width() - picture.width()) / 2, area.top(), picture.width(),
+                      picture.height());
     if (!icon().isNull())
-        icon().paint(&painter, pictureRect, Qt::AlignCenter,
-                     isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        icon().paint(&painter, pictureRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     QRect textRect = area.adjusted(0, picture.height() + 2, 0, 0);
-    painter.drawItemText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, palette(),
-                         isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, palette(), isEnabled(), text(),
+                         QPalette::ButtonText);
 }
 
 }  // namespace calculator
@@ -100,8 +98,8 @@ void WrapRadioButton::paintEvent(QPaintEvent*) {
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicatorOption);
 
     QRect textRect = rect().adjusted(indicator.right() + 5, 0, 0, 0);
-    painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(),
-                         isEnabled(), text(), QPalette::WindowText);
+    painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
+                         QPalette::WindowText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

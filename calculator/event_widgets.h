@@ -17,6 +17,7 @@ public:
 signals:
     void clicked();
     void mouseMoved();
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -33,9 +34,11 @@ public:
     explicit FocusLineEdit(QWidget* parent = nullptr);
 signals:
     void gotFocus();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
 private:
     int caretLeftAt_ = 0;
     bool userEdit_ = false;
@@ -47,6 +50,7 @@ class PickList : public QComboBox {
     Q_OBJECT
 public:
     explicit PickList(QWidget* parent = nullptr);
+
 protected:
     void wheelEvent(QWheelEvent* event) override;
 };
@@ -56,6 +60,7 @@ class PictureButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -69,6 +74,7 @@ class WrapRadioButton : public QRadioButton {
     Q_OBJECT
 public:
     using QRadioButton::QRadioButton;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;

@@ -90,9 +90,7 @@ QFont PreviewFont() {
 }  // namespace
 
 Form1::Form1(desktop::Desktop& desk, SinkWrapper wrapSink, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
-      desk_(desk),
-      wrapSink_(std::move(wrapSink)) {
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), desk_(desk), wrapSink_(std::move(wrapSink)) {
     buildControls();
     Form_Load();
 }
@@ -116,14 +114,13 @@ void Form1::buildControls() {
         {2, "Longitude (+/-)", 195, 1470, 1050, 195, {}},
         {3, "Time zone (+/- hours relative to GMT)", 180, 1980, 1680, 525, {}},
         {4, "Output file", 225, 2640, 720, 195, {}},
-        {5, "Note: For Kelvora software to work, the filename should be 'AzaanTimes.dat'", 210, 3030,
-         4275, 465, kBlue},
+        {5, "Note: For Kelvora software to work, the filename should be 'AzaanTimes.dat'", 210, 3030, 4275, 465, kBlue},
         {6, "Criteria for Asr prayer time", 180, 3600, 1785, 195, {}},
         {7, "Positive for North Negative for South", 2730, 840, 1470, 435, kDarkRed},
         {8, "Positive for East Negative for West", 2730, 1380, 1470, 435, kDarkRed},
         {9, "Positive on East, Negative on West (of Greenwich)", 2700, 1890, 1485, 615, kDarkRed},
-        {10, "For cities not listed above, latitude and longitude values can be obtained from these sources",
-         210, 4450, 1890, 780, kDarkRed},
+        {10, "For cities not listed above, latitude and longitude values can be obtained from these sources", 210, 4450,
+         1890, 780, kDarkRed},
     };
     for (const LabelPlace& place : labels) {
         QLabel* label = new QLabel(place.caption, Frame1);
@@ -149,8 +146,8 @@ void Form1::buildControls() {
         Combo1[i]->hide();
     }
 
-    const QRect boxes[] = {Twips(1890, 870, 750, 350), Twips(1890, 1410, 750, 350),
-                           Twips(1890, 1980, 750, 350), Twips(1185, 2610, 3225, 350)};
+    const QRect boxes[] = {Twips(1890, 870, 750, 350), Twips(1890, 1410, 750, 350), Twips(1890, 1980, 750, 350),
+                           Twips(1185, 2610, 3225, 350)};
     for (int i = 1; i <= 4; ++i) {
         Text1[i] = new FocusLineEdit(Frame1);
         Text1[i]->setGeometry(boxes[i - 1]);
@@ -194,7 +191,7 @@ void Form1::buildControls() {
     Text2->setFocusPolicy(Qt::ClickFocus);
 
     // Tab order: place, the four boxes, the two options, the two sources, create.
-    QWidget* order[] = {Combo1[0], Text1[1], Text1[2], Text1[3], Text1[4],
+    QWidget* order[] = {Combo1[0],  Text1[1],   Text1[2], Text1[3], Text1[4],
                         Option1[0], Option1[1], Command3, Command4, Command1[1]};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
@@ -291,8 +288,7 @@ void Form1::Text1_GotFocus(int index) {
 }
 
 void Form1::showTodayFromBoxes() {
-    ShowTodayTimes(engine::LeadingNumber(S(Text1[1]->text())),
-                   engine::LeadingNumber(S(Text1[2]->text())),
+    ShowTodayTimes(engine::LeadingNumber(S(Text1[1]->text())), engine::LeadingNumber(S(Text1[2]->text())),
                    engine::LeadingNumber(S(Text1[3]->text())));
 }
 
@@ -393,8 +389,8 @@ void Form1::Command1_Click(int) {
     }
     // A number that reads as infinity would write "Infinity" into the header, and one that
     // gives no times a year of pinned ones.
-    if (auto refusal = NumberTooLargeMessage(S(Text1[1]->text()), S(Text1[2]->text()),
-                                             S(Text1[3]->text()), chosenAsrFactor())) {
+    if (auto refusal =
+            NumberTooLargeMessage(S(Text1[1]->text()), S(Text1[2]->text()), S(Text1[3]->text()), chosenAsrFactor())) {
         desk_.messageBox(Q(*refusal), desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
@@ -406,14 +402,13 @@ void Form1::Command1_Click(int) {
 
     // Ask about the very file that will be written; a name that cannot be a file is refused.
     if (auto problem = OutputFileProblem(OutputFile, fileBox)) {
-        desk_.messageBox(Q(WriteFailureMessage(OutputFile, *problem)),
-                         desktop::mb::OkOnly + desktop::mb::Critical, QString());
+        desk_.messageBox(Q(WriteFailureMessage(OutputFile, *problem)), desktop::mb::OkOnly + desktop::mb::Critical,
+                         QString());
         return;
     }
     if (OutputFileExists(OutputFile) &&
-        desk_.messageBox(Q(OverwriteQuestion(OutputFile)),
-                         desktop::mb::YesNo + desktop::mb::Exclamation, kOverwriteTitle) !=
-            desktop::answer::Yes)
+        desk_.messageBox(Q(OverwriteQuestion(OutputFile)), desktop::mb::YesNo + desktop::mb::Exclamation,
+                         kOverwriteTitle) != desktop::answer::Yes)
         return;
 
     if (!writeTimesFile(city)) return;
@@ -451,8 +446,8 @@ bool Form1::writeTimesFile(const std::string& cityText) {
 
 void Form1::reportWriteFailure(const std::string& reason) {
     setMousePointer(kPointerDefault);
-    desk_.messageBox(Q(WriteFailureMessage(OutputFile, reason)),
-                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
+    desk_.messageBox(Q(WriteFailureMessage(OutputFile, reason)), desktop::mb::OkOnly + desktop::mb::Critical,
+                     QString());
 }
 
 // Enter presses the focused button, or else the window's default one.

@@ -23,8 +23,8 @@ const char* const ProgramTitle = "Murvenik";
 
 // Lays a label out at its twips; a caption wider than the box grows it to the right
 // rather than being cut, since the map's font need not match the designed one.
-MapLabel* PlaceLabel(QWidget* parent, const QString& text, QColor colour, int left, int top,
-                     int width = 0, int height = 195) {
+MapLabel* PlaceLabel(QWidget* parent, const QString& text, QColor colour, int left, int top, int width = 0,
+                     int height = 195) {
     auto* label = new MapLabel(text, parent, colour);
     int w = TwipsToPixels(width);
     if (width == 0 || label->sizeHint().width() > w) w = label->sizeHint().width();
@@ -37,8 +37,8 @@ void ShrinkToFit(QLabel* label) {
     QFont font = label->font();
     for (int size = font.pixelSize(); size > 8; --size) {
         font.setPixelSize(size);
-        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 10000),
-                                                             Qt::TextWordWrap, label->text());
+        const QRect needed =
+            QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
         if (needed.height() <= label->height()) break;
     }
     label->setFont(font);

@@ -31,10 +31,10 @@ public:
     MapLabel* Label4 = nullptr;
     std::array<MapLabel*, 4> Label9{};   // N, E, S, W
     std::array<MapLabel*, 5> Label10{};  // only element 4 exists
-    MapShape* Shape1 = nullptr;  // compass face
-    MapShape* Shape2 = nullptr;  // the Kaaba's mark
-    MapShape* Shape3 = nullptr;  // the click mark
-    MapLine* Line1 = nullptr;    // the needle
+    MapShape* Shape1 = nullptr;          // compass face
+    MapShape* Shape2 = nullptr;          // the Kaaba's mark
+    MapShape* Shape3 = nullptr;          // the click mark
+    MapLine* Line1 = nullptr;            // the needle
     std::array<MapLine*, 2> Line2{};
     MapLine* Line3 = nullptr;
 

@@ -56,8 +56,7 @@ void HeadingLabel::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), kWrapFlags, palette(), isEnabled(), shown,
-                          foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), kWrapFlags, palette(), isEnabled(), shown, foregroundRole());
 }
 
 QString PlainToolTip(const QString& text) {

@@ -29,8 +29,7 @@ MapPick PickMapPoint(float x, float y, float outerWidth, float outerHeight) {
     // The qibla takes the values as the labels show them: a single holds 39.9 only
     // as 39.9000015, which would tip a point on the Kaaba's meridian off bearing 0.
     double rawAngle = 0;
-    engine::CalcQibla(engine::RoundHalfEven(latitude, 2), engine::RoundHalfEven(longitude, 2), rawAngle,
-                      pick.bearing);
+    engine::CalcQibla(engine::RoundHalfEven(latitude, 2), engine::RoundHalfEven(longitude, 2), rawAngle, pick.bearing);
     pick.needle = NeedleEndFor(pick.bearing);
     return pick;
 }

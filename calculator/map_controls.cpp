@@ -9,8 +9,7 @@
 
 namespace calculator {
 
-MapLine::MapLine(QWidget* parent, QColor colour, int penWidth)
-    : QWidget(parent), colour_(colour), penWidth_(penWidth) {
+MapLine::MapLine(QWidget* parent, QColor colour, int penWidth) : QWidget(parent), colour_(colour), penWidth_(penWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -9,13 +9,13 @@ std::string OutputFilePath(const std::string& programFolder, const std::string& 
     return programFolder + "/" + fileBoxText;
 }
 
-std::optional<std::string> OutputFileProblem(const std::string& outputFile,
-                                             const std::string& fileBoxText) {
+std::optional<std::string> OutputFileProblem(const std::string& outputFile, const std::string& fileBoxText) {
     if (fileBoxText.empty()) return std::string("The output file box holds no file name.");
     if (fileBoxText.back() == '/') return std::string("The name ends with a folder separator, not a file name.");
     std::error_code ec;
     const auto status = std::filesystem::status(outputFile, ec);
-    if (std::filesystem::is_directory(status)) return std::string("A folder of that name stands where the file should be.");
+    if (std::filesystem::is_directory(status))
+        return std::string("A folder of that name stands where the file should be.");
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return std::string("Something other than a file (a FIFO or a device) stands where the file should be.");
     return std::nullopt;

@@ -11,8 +11,7 @@ std::string OutputFilePath(const std::string& programFolder, const std::string& 
 
 // Why the box cannot name the file to write (empty, or a folder, FIFO or device stands there);
 // nothing when it can.
-std::optional<std::string> OutputFileProblem(const std::string& outputFile,
-                                             const std::string& fileBoxText);
+std::optional<std::string> OutputFileProblem(const std::string& outputFile, const std::string& fileBoxText);
 
 // Whether a file (not a folder) of that path exists: the overwrite question asks only then.
 bool OutputFileExists(const std::string& outputFile);

@@ -32,14 +32,12 @@ std::string PreviewLines(std::string dayLine) {
         if (std::size_t(k + 1) < commas.size()) field[k] = Between(line, commas[k], commas[k + 1]);
     if (commas.size() >= 7) field[6] = Between(line, commas[6], line.size());
 
-    return "Fajr:" + field[1] + "  " + "Asr:" + field[4] + "\r\n" +
-           "Tulu:" + field[2] + "\t" + "Maghrib:" + field[5] + "\r\n" +
-           "Zuhr:" + field[3] + "\t" + "Isha:" + field[6];
+    return "Fajr:" + field[1] + "  " + "Asr:" + field[4] + "\r\n" + "Tulu:" + field[2] + "\t" + "Maghrib:" + field[5] +
+           "\r\n" + "Zuhr:" + field[3] + "\t" + "Isha:" + field[6];
 }
 
 std::string PreviewCaption(const std::string& place, int month, int day) {
-    return "Prayer times in " + engine::NameOnOneLine(place) + " on " + engine::MonthDay(month, day) +
-           " (without DST)";
+    return "Prayer times in " + engine::NameOnOneLine(place) + " on " + engine::MonthDay(month, day) + " (without DST)";
 }
 
 std::string PreviewToolTip(const std::string& place, int month, int day) {

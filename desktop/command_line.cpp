@@ -61,8 +61,7 @@ CommandLine parseCommandLine(std::string_view line) {
     return parsed;
 }
 
-Launch planLaunch(const CommandLine& line, const std::string& programFolder,
-                  const std::string& textViewer) {
+Launch planLaunch(const CommandLine& line, const std::string& programFolder, const std::string& textViewer) {
     Launch launch;
     switch (line.known) {
         case KnownProgram::TextViewer: launch.program = textViewer; break;

@@ -31,7 +31,6 @@ struct Launch {
 
 // The calculator is the one beside the running program; the text viewer is the
 // program given (already chosen by the desktop).
-Launch planLaunch(const CommandLine& line, const std::string& programFolder,
-                  const std::string& textViewer);
+Launch planLaunch(const CommandLine& line, const std::string& programFolder, const std::string& textViewer);
 
 }  // namespace desktop

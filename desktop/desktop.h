@@ -66,7 +66,7 @@ public:
     virtual void setFileName(const std::string& path) = 0;  // "" leaves the player without a file
     virtual int playState() const = 0;                      // 0 when not playing
     virtual void stop() = 0;
-    virtual void setVolume(int hundredthsOfDecibel) = 0;    // 0 full, -1500 is 15 dB quieter
+    virtual void setVolume(int hundredthsOfDecibel) = 0;  // 0 full, -1500 is 15 dB quieter
 };
 
 // Paths and command lines here are the system's bytes, whatever their encoding
@@ -104,8 +104,7 @@ public:
 
     // Notification-area icon. The callback gets the button releases on it.
     virtual bool trayAvailable() = 0;
-    virtual bool addTrayIcon(const QIcon& icon, const QString& tip,
-                             std::function<void(TrayEvent)> onEvent) = 0;
+    virtual bool addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayEvent)> onEvent) = 0;
     virtual void deleteTrayIcon() = 0;
     // Opens a menu at the mouse position (the tray's pop-up).
     virtual void popupMenu(QMenu* menu) = 0;

@@ -49,7 +49,8 @@ void RemoveKilledStartsLeftovers(const std::string& path) {
 
 // Whether the name leads to the file open at fd.
 bool NameLeadsTo(const std::string& path, int fd) {
-    struct stat named{}, held{};
+    struct stat named {
+    }, held{};
     return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &held) == 0 && named.st_dev == held.st_dev &&
            named.st_ino == held.st_ino;
 }
@@ -85,7 +86,7 @@ std::optional<LockAttempt> SwapInFreshLockFile(const std::string& path) {
         if (vanished) return std::nullopt;
         return LockAttempt{};  // not ours to replace (a sticky folder), or no exchange on this file system
     }
-    struct stat taken{};
+    struct stat taken {};
     if (::lstat(fresh.c_str(), &taken) == 0 && IsOwnRegularFile(taken)) {
         ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE);
         if (NameLeadsTo(fresh, fd)) ::unlink(fresh.c_str());
@@ -108,7 +109,7 @@ LockAttempt TakeLockFile(const std::string& path) {
         // waits on a FIFO, and only a regular file of the user's is kept.
         const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EISDIR) return {};
-        struct stat st{};
+        struct stat st {};
         if (fd >= 0 && ::fstat(fd, &st) == 0 && IsOwnRegularFile(st)) {
             // A lock file others may open is one they may lock: close it to them.
             if ((st.st_mode & 07777) != 0600) ::fchmod(fd, 0600);

@@ -41,7 +41,7 @@ std::vector<UsableFolder> Usable(const PrivateFolderCandidates& c, bool firstOnl
         }
         usable.push_back({WithSlash(path), st.st_dev, st.st_ino});
     };
-    struct stat st{};
+    struct stat st {};
     for (const std::string* session : {&c.runtimeDir, &c.runUser}) {
         if (SessionsFolderIsPrivate(*session, c.user, st)) add(*session, st);
         if (firstOnly && !usable.empty()) return usable;

@@ -86,18 +86,13 @@ std::string QtDesktop::programFolder() {
     return PathBytes(QCoreApplication::applicationDirPath());
 }
 
-TempFolder QtDesktop::tempFolder() {
-    return TempFolderOf(UsersPrivateFolder());
-}
+TempFolder QtDesktop::tempFolder() { return TempFolderOf(UsersPrivateFolder()); }
 
-bool QtDesktop::claimWindowTitle(const QString& title) {
-    return claims_.claim(title, programFolder());
-}
+bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title, programFolder()); }
 
 bool QtDesktop::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
-bool QtDesktop::addTrayIcon(const QIcon& icon, const QString& tip,
-                            std::function<void(TrayEvent)> onEvent) {
+bool QtDesktop::addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayEvent)> onEvent) {
     deleteTrayIcon();
     tray_ = std::make_unique<QSystemTrayIcon>(icon);
     tray_->setToolTip(tip);
@@ -105,8 +100,10 @@ bool QtDesktop::addTrayIcon(const QIcon& icon, const QString& tip,
     QObject::connect(tray_.get(), &QSystemTrayIcon::activated,
                      [onEvent = std::move(onEvent)](QSystemTrayIcon::ActivationReason reason) {
                          if (!onEvent) return;
-                         if (reason == QSystemTrayIcon::Trigger) onEvent(TrayEvent::LeftRelease);
-                         else if (reason == QSystemTrayIcon::Context) onEvent(TrayEvent::RightRelease);
+                         if (reason == QSystemTrayIcon::Trigger)
+                             onEvent(TrayEvent::LeftRelease);
+                         else if (reason == QSystemTrayIcon::Context)
+                             onEvent(TrayEvent::RightRelease);
                      });
     tray_->show();
     return QSystemTrayIcon::isSystemTrayAvailable();
@@ -122,8 +119,6 @@ void QtDesktop::popupMenu(QMenu* menu) {
     if (menu) menu->popup(QCursor::pos());
 }
 
-std::unique_ptr<MediaPlayer> QtDesktop::createMediaPlayer() {
-    return std::make_unique<QtMediaPlayer>();
-}
+std::unique_ptr<MediaPlayer> QtDesktop::createMediaPlayer() { return std::make_unique<QtMediaPlayer>(); }
 
 }  // namespace desktop

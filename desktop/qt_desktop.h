@@ -28,8 +28,7 @@ public:
     TempFolder tempFolder() override;
     bool claimWindowTitle(const QString& title) override;
     bool trayAvailable() override;
-    bool addTrayIcon(const QIcon& icon, const QString& tip,
-                     std::function<void(TrayEvent)> onEvent) override;
+    bool addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayEvent)> onEvent) override;
     void deleteTrayIcon() override;
     void popupMenu(QMenu* menu) override;
     std::unique_ptr<MediaPlayer> createMediaPlayer() override;

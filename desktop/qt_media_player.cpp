@@ -46,9 +46,7 @@ void QtMediaPlayer::setFileName(const std::string& path) {
     player_.play();
 }
 
-int QtMediaPlayer::playState() const {
-    return player_.playbackState() == QMediaPlayer::PlayingState ? 3 : 0;
-}
+int QtMediaPlayer::playState() const { return player_.playbackState() == QMediaPlayer::PlayingState ? 3 : 0; }
 
 void QtMediaPlayer::stop() { player_.stop(); }
 

@@ -19,8 +19,7 @@ namespace {
 std::string TitlePart(const QString& title) {
     QString readable;
     for (QChar c : title.left(40)) readable += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QChar('_');
-    const QByteArray hash =
-        QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
+    const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
     return readable.toStdString() + '-' + hash.toStdString();
 }
 

@@ -9,8 +9,6 @@ namespace desktop {
 
 // The path keeps the system's bytes, so that any folder name works; only the
 // sentence, which names it on screen, becomes text.
-inline TempFolder TempFolderOf(const PrivateFolder& folder) {
-    return {folder.path, PathText(folder.refusal)};
-}
+inline TempFolder TempFolderOf(const PrivateFolder& folder) { return {folder.path, PathText(folder.refusal)}; }
 
 }  // namespace desktop

@@ -20,8 +20,7 @@ namespace desktop {
 namespace {
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
     if (!reply) return XCB_ATOM_NONE;
     const xcb_atom_t atom = reply->atom;

@@ -19,17 +19,17 @@ bool IsNearTheDay(double hours) { return hours >= kStartOfDayBefore && hours < k
 }  // namespace
 
 bool IsComputableYear(double latitude, double longitude, double timeZone, int asrFactor) {
-  double rawAngle = 0;
-  double bearing = 0;
-  CalcQibla(latitude, longitude, rawAngle, bearing);
-  if (!std::isfinite(rawAngle)) return false;
+    double rawAngle = 0;
+    double bearing = 0;
+    CalcQibla(latitude, longitude, rawAngle, bearing);
+    if (!std::isfinite(rawAngle)) return false;
 
-  bool computable = true;
-  ComputeYearHours(latitude, longitude, timeZone, asrFactor, [&](const DayHours& day) {
-    for (double hours : day.hours)
-      if (!IsNearTheDay(hours)) computable = false;
-  });
-  return computable;
+    bool computable = true;
+    ComputeYearHours(latitude, longitude, timeZone, asrFactor, [&](const DayHours& day) {
+        for (double hours : day.hours)
+            if (!IsNearTheDay(hours)) computable = false;
+    });
+    return computable;
 }
 
 }  // namespace engine

@@ -3,9 +3,9 @@
 namespace engine {
 
 bool StringLineSink::writeLine(std::string_view line) {
-  text_.append(line);
-  text_ += "\r\n";
-  return true;
+    text_.append(line);
+    text_ += "\r\n";
+    return true;
 }
 
 }  // namespace engine

@@ -19,10 +19,10 @@ void ComputeYear(double latitude, double longitude, double timeZone, int asrFact
 // One day's six events in decimal hours of the local clock, before the 12-hour step:
 // an event of the day before lies below 0, one of the day after at 24 or more.
 struct DayHours {
-  int dayNo = 0;  // 1..366
-  int month = 0;  // 1..12
-  int day = 0;    // 1..31
-  std::array<double, 6> hours{};
+    int dayNo = 0;  // 1..366
+    int month = 0;  // 1..12
+    int day = 0;    // 1..31
+    std::array<double, 6> hours{};
 };
 
 // The same year as ComputeYear, as the hours that ToClockValue turns into clock values.
@@ -31,8 +31,8 @@ void ComputeYearHours(double latitude, double longitude, double timeZone, int as
 
 // The twilight depression angles (degrees) for a truncated latitude.
 struct TwilightAngles {
-  double fajr;
-  double isha;
+    double fajr;
+    double isha;
 };
 TwilightAngles TwilightAnglesFor(double truncatedLatitude);
 

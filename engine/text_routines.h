@@ -6,8 +6,7 @@ namespace engine {
 
 // source with every `find` replaced by `replacement`; the text is also stored in
 // result and count receives the number of replacements.
-std::string ReplaceChars(const std::string& source, char find, char replacement, std::string& result,
-                         int& count);
+std::string ReplaceChars(const std::string& source, char find, char replacement, std::string& result, int& count);
 std::string ReplaceChars(const std::string& source, char find, char replacement);
 
 // What follows the first separator; the whole text when there is none.

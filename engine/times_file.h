@@ -25,20 +25,20 @@ inline constexpr std::size_t TimeZone = 6;
 }  // namespace header_field
 
 struct HeaderField {
-  bool isNumber = false;
-  double number = 0;
-  std::string text;  // the field as read (for a number field, its digits)
+    bool isNumber = false;
+    double number = 0;
+    std::string text;  // the field as read (for a number field, its digits)
 };
 
 struct DayRecord {
-  int dayNo = 0;
-  std::string date;           // "Jan 1"
-  std::array<int, 6> times{};  // seconds since midnight, Fajr..Isha
+    int dayNo = 0;
+    std::string date;            // "Jan 1"
+    std::array<int, 6> times{};  // seconds since midnight, Fajr..Isha
 };
 
 struct TimesFileData {
-  std::array<HeaderField, HeaderFieldCount> header;
-  std::vector<DayRecord> days;  // the records read whole, in order
+    std::array<HeaderField, HeaderFieldCount> header;
+    std::vector<DayRecord> days;  // the records read whole, in order
 };
 
 enum class ReadOutcome { Whole, Missing, Damaged };

@@ -6,12 +6,12 @@
 namespace engine {
 
 struct HeaderValues {
-  std::string cityText;  // as the city box gives it, first character already upper-cased
-  double qiblaBearing = 0;
-  double latitude = 0, longitude = 0, timeZone = 0;
-  std::string createdDate;  // "08 Dec 2026"
-  std::string createdTime;  // "11:50:11 PM"
-  int asrFactor = 1;
+    std::string cityText;  // as the city box gives it, first character already upper-cased
+    double qiblaBearing = 0;
+    double latitude = 0, longitude = 0, timeZone = 0;
+    std::string createdDate;  // "08 Dec 2026"
+    std::string createdTime;  // "11:50:11 PM"
+    int asrFactor = 1;
 };
 
 // Texts one after the other, each after the first starting at the next 14-column

@@ -35,35 +35,35 @@ enum class FolderRule { Any, UsersAlone };
 // name it held in that look is decided the same way. Temporary files that killed
 // saves of the same target left behind are removed on the way.
 class AtomicTextFile : public engine::LineSink {
- public:
-  AtomicTextFile() = default;
-  ~AtomicTextFile() override;  // aborts when not committed
-  AtomicTextFile(const AtomicTextFile&) = delete;
-  AtomicTextFile& operator=(const AtomicTextFile&) = delete;
+public:
+    AtomicTextFile() = default;
+    ~AtomicTextFile() override;  // aborts when not committed
+    AtomicTextFile(const AtomicTextFile&) = delete;
+    AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
-  // Creates the temporary file beside path (beside the linked file when
-  // following). A folder the rule refuses gives a FolderRefused failure.
-  SaveResult open(const std::string& path, LinkAtPath links = LinkAtPath::Follow,
-                  FolderRule folders = FolderRule::Any);
-  // Appends line + CR LF; false once anything failed.
-  bool writeLine(std::string_view line) override;
-  // Flushes, closes and renames the temporary file over path.
-  SaveResult commit();
-  // Removes the temporary file; path is left as it was.
-  void abort();
-  // The system's reason a write failed; empty while none has.
-  std::string writeFailure() const;
+    // Creates the temporary file beside path (beside the linked file when
+    // following). A folder the rule refuses gives a FolderRefused failure.
+    SaveResult open(const std::string& path, LinkAtPath links = LinkAtPath::Follow,
+                    FolderRule folders = FolderRule::Any);
+    // Appends line + CR LF; false once anything failed.
+    bool writeLine(std::string_view line) override;
+    // Flushes, closes and renames the temporary file over path.
+    SaveResult commit();
+    // Removes the temporary file; path is left as it was.
+    void abort();
+    // The system's reason a write failed; empty while none has.
+    std::string writeFailure() const;
 
- private:
-  bool flushBuffer();
-  void closeFolder();
+private:
+    bool flushBuffer();
+    void closeFolder();
 
-  int fd_ = -1;
-  int folderFd_ = -1;  // the target's folder, as found by the look
-  std::string name_;   // the target's name in it
-  std::string tempName_;
-  std::string buffer_;
-  int failedErrno_ = 0;
+    int fd_ = -1;
+    int folderFd_ = -1;  // the target's folder, as found by the look
+    std::string name_;   // the target's name in it
+    std::string tempName_;
+    std::string buffer_;
+    int failedErrno_ = 0;
 };
 
 // Writes the content into the sink it is given; false when a line could not be

@@ -5,19 +5,18 @@
 
 namespace files {
 
-SaveResult WriteCalculatorFile(const std::string& path, const engine::HeaderValues& header,
-                               const SinkWrapper& wrap) {
-  const auto writeYear = [&](engine::LineSink& file) {
-    const std::unique_ptr<engine::LineSink> wrapped = wrap ? wrap(file) : nullptr;
-    engine::LineSink& sink = wrapped ? *wrapped : file;
-    for (const std::string& line : engine::CalculatorHeaderLines(header))
-      if (!sink.writeLine(line)) return false;
-    return engine::WriteYearLines(sink, header.latitude, header.longitude, header.timeZone, header.asrFactor);
-  };
-  SaveResult failure = SaveTextFile(path, writeYear);
-  if (failure && failure->kind == SaveFailure::Kind::StoppedPartWay)
-    failure->reason = "Writing to the disk failed part way (the disk may be full).";
-  return failure;
+SaveResult WriteCalculatorFile(const std::string& path, const engine::HeaderValues& header, const SinkWrapper& wrap) {
+    const auto writeYear = [&](engine::LineSink& file) {
+        const std::unique_ptr<engine::LineSink> wrapped = wrap ? wrap(file) : nullptr;
+        engine::LineSink& sink = wrapped ? *wrapped : file;
+        for (const std::string& line : engine::CalculatorHeaderLines(header))
+            if (!sink.writeLine(line)) return false;
+        return engine::WriteYearLines(sink, header.latitude, header.longitude, header.timeZone, header.asrFactor);
+    };
+    SaveResult failure = SaveTextFile(path, writeYear);
+    if (failure && failure->kind == SaveFailure::Kind::StoppedPartWay)
+        failure->reason = "Writing to the disk failed part way (the disk may be full).";
+    return failure;
 }
 
 }  // namespace files

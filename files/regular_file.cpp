@@ -10,38 +10,38 @@
 namespace files {
 
 int OpenRegularFile(const std::string& path, int flags) {
-  // Cutting or making would act before the file is known to be a regular one,
-  // and through whatever link stands at the name: whole files are saved by
-  // atomic_file instead.
-  if ((flags & (O_TRUNC | O_CREAT)) != 0) {
-    errno = EINVAL;
-    return -1;
-  }
-  // A device is never opened at all; the check after opening covers a swap in between.
-  struct stat st{};
-  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    errno = EINVAL;
-    return -1;
-  }
-  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    errno = EINVAL;
-    return -1;
-  }
-  if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-    const int err = errno;
-    ::close(fd);
-    errno = err;
-    return -1;
-  }
-  return fd;
+    // Cutting or making would act before the file is known to be a regular one,
+    // and through whatever link stands at the name: whole files are saved by
+    // atomic_file instead.
+    if ((flags & (O_TRUNC | O_CREAT)) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    // A device is never opened at all; the check after opening covers a swap in between.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+        return -1;
+    }
+    return fd;
 }
 
 bool IsPlantedLink(const std::string& path) {
-  struct stat st{};
-  return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
 }
 
 namespace {
@@ -49,64 +49,63 @@ namespace {
 // Through the user's own link, kept only once the link is known to be still
 // the user's and to lead to the file opened.
 int OpenThroughOwnLink(const std::string& path, int flags) {
-  const int fd = OpenRegularFile(path, flags);
-  if (fd < 0) return -1;
-  struct stat link{}, named{}, opened{};
-  const bool same = ::lstat(path.c_str(), &link) == 0 && IsUsersOwnLink(link) &&
-                    ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
-                    named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
-  if (!same) {
-    ::close(fd);
-    errno = EAGAIN;
-    return -1;
-  }
-  return fd;
+    const int fd = OpenRegularFile(path, flags);
+    if (fd < 0) return -1;
+    struct stat link {
+    }, named{}, opened{};
+    const bool same = ::lstat(path.c_str(), &link) == 0 && IsUsersOwnLink(link) && ::stat(path.c_str(), &named) == 0 &&
+                      ::fstat(fd, &opened) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+    if (!same) {
+        ::close(fd);
+        errno = EAGAIN;
+        return -1;
+    }
+    return fd;
 }
 
 // The regular file at path, opened to append to and never made; a link is
 // followed only when it is the user's own.
 int OpenExistingToAppend(const std::string& path) {
-  constexpr int flags = O_WRONLY | O_APPEND;
-  const int fd = OpenRegularFile(path, flags | O_NOFOLLOW);
-  if (fd >= 0 || errno != ELOOP) return fd;
-  struct stat st{};
-  if (::lstat(path.c_str(), &st) == 0 && IsUsersOwnLink(st))
-    return OpenThroughOwnLink(path, flags);
-  errno = ELOOP;
-  return -1;
+    constexpr int flags = O_WRONLY | O_APPEND;
+    const int fd = OpenRegularFile(path, flags | O_NOFOLLOW);
+    if (fd >= 0 || errno != ELOOP) return fd;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && IsUsersOwnLink(st)) return OpenThroughOwnLink(path, flags);
+    errno = ELOOP;
+    return -1;
 }
 
 }  // namespace
 
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      return false;
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
     }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
+    return true;
 }
 
 SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,
                                 const std::function<bool(std::uintmax_t size)>& sizeFits) {
-  const SaveFailure nothingAppended{SaveFailure::Kind::NoFileToAppend, {}};
-  const int fd = OpenExistingToAppend(path);
-  if (fd < 0) return nothingAppended;
-  struct stat st{};
-  if (::fstat(fd, &st) != 0 || !sizeFits(static_cast<std::uintmax_t>(st.st_size))) {
-    ::close(fd);
-    return nothingAppended;
-  }
-  int err = 0;
-  const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
-  if (::close(fd) != 0 && written) err = errno;
-  if (err == 0) return std::nullopt;
-  return SaveFailure{SaveFailure::Kind::StoppedPartWay, std::strerror(err)};
+    const SaveFailure nothingAppended{SaveFailure::Kind::NoFileToAppend, {}};
+    const int fd = OpenExistingToAppend(path);
+    if (fd < 0) return nothingAppended;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !sizeFits(static_cast<std::uintmax_t>(st.st_size))) {
+        ::close(fd);
+        return nothingAppended;
+    }
+    int err = 0;
+    const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
+    if (::close(fd) != 0 && written) err = errno;
+    if (err == 0) return std::nullopt;
+    return SaveFailure{SaveFailure::Kind::StoppedPartWay, std::strerror(err)};
 }
 
 }  // namespace files

@@ -34,7 +34,7 @@ bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
 // device, a link another user planted or anything else but a regular file or
 // the user's own link to one; StoppedPartWay when the write failed.
 SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,
-                                  const std::function<bool(std::uintmax_t size)>& sizeFits);
+                                const std::function<bool(std::uintmax_t size)>& sizeFits);
 
 // The reason text for a target that is no regular file.
 inline constexpr const char* NotARegularFile = "Not a regular file";

@@ -27,35 +27,35 @@ constexpr std::time_t LeftoverAgeSeconds = 10 * 60;
 bool ProcessEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 bool LongUntouched(const struct stat& st) {
-  timespec now{};
-  return ::clock_gettime(CLOCK_REALTIME, &now) == 0 && now.tv_sec - st.st_mtim.tv_sec > LeftoverAgeSeconds;
+    timespec now{};
+    return ::clock_gettime(CLOCK_REALTIME, &now) == 0 && now.tv_sec - st.st_mtim.tv_sec > LeftoverAgeSeconds;
 }
 
 }  // namespace
 
 void RemoveDeadLeftovers(int folderFd, const LeftoverOwner& owner) {
-  const int listFd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (listFd < 0) return;
-  DIR* listing = ::fdopendir(listFd);
-  if (listing == nullptr) {
-    ::close(listFd);
-    return;
-  }
-  int seen = 0;
-  while (const dirent* entry = ::readdir(listing)) {
-    if (++seen > EntryLimit) break;
-    const auto pid = owner(entry->d_name);
-    if (!pid) continue;
-    struct stat st{};
-    if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (!S_ISREG(st.st_mode) || st.st_uid != ::getuid() || !LongUntouched(st) || !ProcessEnded(*pid)) continue;
-    ::unlinkat(folderFd, entry->d_name, 0);
-  }
-  ::closedir(listing);
+    const int listFd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listFd < 0) return;
+    DIR* listing = ::fdopendir(listFd);
+    if (listing == nullptr) {
+        ::close(listFd);
+        return;
+    }
+    int seen = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (++seen > EntryLimit) break;
+        const auto pid = owner(entry->d_name);
+        if (!pid) continue;
+        struct stat st {};
+        if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::getuid() || !LongUntouched(st) || !ProcessEnded(*pid)) continue;
+        ::unlinkat(folderFd, entry->d_name, 0);
+    }
+    ::closedir(listing);
 }
 
 void RemoveSaveLeftovers(int folderFd, const std::string& targetName) {
-  RemoveDeadLeftovers(folderFd, [&](std::string_view entry) { return SaveTempNameOwner(entry, targetName); });
+    RemoveDeadLeftovers(folderFd, [&](std::string_view entry) { return SaveTempNameOwner(entry, targetName); });
 }
 
 }  // namespace files

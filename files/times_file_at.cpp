@@ -5,11 +5,11 @@
 namespace files {
 
 engine::ReadOutcome ReadTimesFileAt(const std::string& path, engine::TimesFileData& out) {
-  out = engine::TimesFileData{};
-  const FileBytes file = ReadFileBytes(path, engine::TimesFileByteLimit);
-  if (file.status == FileRead::CannotOpen) return engine::ReadOutcome::Missing;
-  if (file.status == FileRead::TooLong) return engine::ReadOutcome::Damaged;
-  return engine::ReadTimesFile(file.bytes, out);
+    out = engine::TimesFileData{};
+    const FileBytes file = ReadFileBytes(path, engine::TimesFileByteLimit);
+    if (file.status == FileRead::CannotOpen) return engine::ReadOutcome::Missing;
+    if (file.status == FileRead::TooLong) return engine::ReadOutcome::Damaged;
+    return engine::ReadTimesFile(file.bytes, out);
 }
 
 }  // namespace files

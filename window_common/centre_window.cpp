@@ -70,8 +70,6 @@ QPoint CentredFramePosition(const QRect& screen, const QSize& outer, int raise) 
             screen.top() + (screen.height() - outer.height()) / 2 - raise};
 }
 
-void CentreByOuterFrame(QWidget* window, int raise) {
-    new FrameWatch(window, raise, PlaceByFrame(window, raise));
-}
+void CentreByOuterFrame(QWidget* window, int raise) { new FrameWatch(window, raise, PlaceByFrame(window, raise)); }
 
 }  // namespace window_common

@@ -10,8 +10,8 @@ int MinutesApart(int prayerSecondsOfDay, int nowSecondsOfDay) {
 
 double TickMinutes(int intervalMs) { return static_cast<double>(intervalMs) / 1000.0 / 60.0; }
 
-StartTest RunStartTest(int nowSecondsOfDay, const TodayTimes& times, int azaanJustPlayed,
-                       int playAzaanFlag, double tickMinutes) {
+StartTest RunStartTest(int nowSecondsOfDay, const TodayTimes& times, int azaanJustPlayed, int playAzaanFlag,
+                       double tickMinutes) {
     StartTest test;
     bool inPrayerMinute = false;
     for (std::size_t i = 0; i < AnnouncedTimes.size(); ++i) {

@@ -26,14 +26,14 @@ struct StartTest {
     // of each time (its day offset not counted, as its text shows); none for a
     // prayer without a time, which takes no part in the test.
     std::array<std::optional<int>, 5> minutesApart;
-    bool start = false;     // a call starts in this tick
-    std::string recording;  // "fajr.mp3" (Fajr's minute wins) or "other.mp3"; empty without a start
+    bool start = false;       // a call starts in this tick
+    std::string recording;    // "fajr.mp3" (Fajr's minute wins) or "other.mp3"; empty without a start
     int azaanJustPlayed = 0;  // the flag's value after this tick: 1 after a start, else 0
 };
 
 // A call starts when azaanJustPlayed is 0, playAzaanFlag is 1 and one of the
 // five prayers with a time is less than tickMinutes apart from now.
-StartTest RunStartTest(int nowSecondsOfDay, const TodayTimes& times, int azaanJustPlayed,
-                       int playAzaanFlag, double tickMinutes = TickMinutes());
+StartTest RunStartTest(int nowSecondsOfDay, const TodayTimes& times, int azaanJustPlayed, int playAzaanFlag,
+                       double tickMinutes = TickMinutes());
 
 }  // namespace announcer

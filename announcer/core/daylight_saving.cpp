@@ -22,8 +22,8 @@ bool ShiftTime(TimeValue& t, double hours) {
     // Far beyond the calendar's whole span: refuse before any integer arithmetic.
     constexpr double CalendarMinutes = 1.0e13;
     if (std::fabs(minutes) > CalendarMinutes) return false;
-    const long long total = static_cast<long long>(t.day) * SecondsPerDay + t.seconds +
-                            static_cast<long long>(minutes) * 60;
+    const long long total =
+        static_cast<long long>(t.day) * SecondsPerDay + t.seconds + static_cast<long long>(minutes) * 60;
     long long day = total / SecondsPerDay;
     long long seconds = total % SecondsPerDay;
     if (seconds < 0) {

@@ -22,15 +22,11 @@ TimeValue FromTotalSeconds(long long total) {
     return TimeValue{static_cast<int>(day), static_cast<int>(total - day * SecondsPerDay)};
 }
 
-long long TotalSeconds(TimeValue t) {
-    return static_cast<long long>(t.day) * SecondsPerDay + t.seconds;
-}
+long long TotalSeconds(TimeValue t) { return static_cast<long long>(t.day) * SecondsPerDay + t.seconds; }
 
 }  // namespace
 
-TimeValue AddMinutes(TimeValue t, long long minutes) {
-    return FromTotalSeconds(TotalSeconds(t) + minutes * 60);
-}
+TimeValue AddMinutes(TimeValue t, long long minutes) { return FromTotalSeconds(TotalSeconds(t) + minutes * 60); }
 
 std::optional<std::string> SteppedTimeText(const std::string& boxText, int minutes) {
     const std::optional<TimeValue> t = ParseTimeValue(boxText);

@@ -36,8 +36,7 @@ std::array<std::string, 2> LogHeader(const CivilDate& today, int nowSecondsOfDay
 std::string LogLine(const std::string& cityName, const CivilDate& today, int nowSecondsOfDay,
                     const TodayTimeTexts& texts, const std::array<std::optional<int>, 5>& minutesApart,
                     double tickMinutes) {
-    std::string line = cityName + "   " + LogDate(today) + "   " + engine::LongTime(nowSecondsOfDay) +
-                       texts[FajrTime];
+    std::string line = cityName + "   " + LogDate(today) + "   " + engine::LongTime(nowSecondsOfDay) + texts[FajrTime];
     for (int i : {ZuhrTime, AsrTime, MaghribTime, IshaTime}) line += "   " + texts[i];
     for (const auto& m : minutesApart) {
         // An empty text reads as midnight; keep the field numeric for it.
@@ -47,8 +46,7 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
     return line;
 }
 
-bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
-                     const std::string& line) {
+bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay, const std::string& line) {
     const std::string path = (std::filesystem::path(folder) / LogBookName).string();
     // The book is measured as it is opened: taken away or swapped for a link in
     // between, it is never mistaken for one that already has its header. An

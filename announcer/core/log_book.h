@@ -34,7 +34,6 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
 // and the line when it is missing, empty, past 48,000 bytes, or a link another
 // user planted (the link itself is replaced, never written through). False when the
 // line could not be written (the tick passes over that).
-bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay,
-                     const std::string& line);
+bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay, const std::string& line);
 
 }  // namespace announcer

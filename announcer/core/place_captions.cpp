@@ -6,8 +6,7 @@
 
 namespace announcer {
 
-PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, double longitude,
-                                double timeZone) {
+PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, double longitude, double timeZone) {
     PlaceCaptions c;
     c.city = "City: " + cityName;
     // Only a sign of +1 is north or east: exactly 0 shows S and W.

@@ -13,7 +13,6 @@ struct PlaceCaptions {
     std::string qiblah;     // "Qiblah"
 };
 
-PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, double longitude,
-                                double timeZone);
+PlaceCaptions MakePlaceCaptions(const std::string& cityName, double latitude, double longitude, double timeZone);
 
 }  // namespace announcer

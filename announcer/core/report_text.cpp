@@ -9,8 +9,7 @@ std::string PadRight(const std::string& text, int width) {
     return result;
 }
 
-std::string ReplaceFirst(const std::string& text, std::string_view find,
-                         std::string_view replacement, int& found) {
+std::string ReplaceFirst(const std::string& text, std::string_view find, std::string_view replacement, int& found) {
     const size_t p = text.find(find);
     if (p == std::string::npos) {
         found = 0;

@@ -12,15 +12,12 @@ constexpr int kCellWidth = 11;
 
 }  // namespace
 
-std::string ScheduleFileName(ScheduleKind kind) {
-    return kind == ScheduleKind::Daily ? "Daily.txt" : "Weekly.txt";
-}
+std::string ScheduleFileName(ScheduleKind kind) { return kind == ScheduleKind::Daily ? "Daily.txt" : "Weekly.txt"; }
 
 std::vector<std::string> ScheduleTitleLines(ScheduleKind kind, const std::string& cityName) {
     const std::string stars(74, '*');
-    const std::string heading = kind == ScheduleKind::Daily
-                                    ? "*             Daily Prayer Times in "
-                                    : "*             Weekly Prayer Times in ";
+    const std::string heading =
+        kind == ScheduleKind::Daily ? "*             Daily Prayer Times in " : "*             Weekly Prayer Times in ";
     return {
         stars,
         heading + engine::UpperCaseText(cityName),
@@ -37,9 +34,7 @@ std::string ScheduleRow(const engine::DayRecord& day) {
     return row;
 }
 
-bool ScheduleShowsDay(ScheduleKind kind, int dayNo) {
-    return kind == ScheduleKind::Daily || (dayNo - 1) % 7 == 0;
-}
+bool ScheduleShowsDay(ScheduleKind kind, int dayNo) { return kind == ScheduleKind::Daily || (dayNo - 1) % 7 == 0; }
 
 std::vector<std::string> ScheduleLines(ScheduleKind kind, const std::string& cityName,
                                        const engine::TimesFileData& year) {

@@ -79,8 +79,10 @@ SettingsReading ParseSettingsFile(const std::string& bytes) {
     if (lines.size() >= 1) reading.hoursText = BoxForm(engine::LeadingNumber(lines[0]));
     if (lines.size() >= 2) {
         const double code = engine::LeadingNumber(lines[1]);
-        if (code == 0) reading.playTicked = true;
-        else if (code == 1) reading.playTicked = false;
+        if (code == 0)
+            reading.playTicked = true;
+        else if (code == 1)
+            reading.playTicked = false;
     }
     if (lines.size() >= 3) {
         const double index = std::nearbyint(2.0 - engine::LeadingNumber(lines[2]));  // half to even

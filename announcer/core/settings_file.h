@@ -15,9 +15,9 @@ inline constexpr std::size_t SettingsFileByteLimit = 64 << 10;
 
 // What the window's three controls stand at.
 struct SettingsControls {
-    std::string hoursText;            // Text1's text
-    bool playTicked = true;           // Check1
-    std::optional<int> volumeIndex;   // the selected Option1 element 0..2, none when none is
+    std::string hoursText;           // Text1's text
+    bool playTicked = true;          // Check1
+    std::optional<int> volumeIndex;  // the selected Option1 element 0..2, none when none is
 };
 
 // The three lines (no line ends) and the file's bytes: the hours (leading-number rule) in print form + " ",
@@ -33,10 +33,10 @@ bool WriteSettingsFile(const std::string& folder, const SettingsControls& contro
 
 // What a reading sets. A value without content leaves its control as it is.
 struct SettingsReading {
-    bool fileRead = false;              // false: no file, nothing changes
+    bool fileRead = false;                 // false: no file, nothing changes
     std::optional<std::string> hoursText;  // "0.5", "-1", "0" (shortest form, "0" before the point)
-    std::optional<bool> playTicked;     // code 0 ticks, 1 unticks, anything else: none
-    std::optional<int> volumeIndex;     // 2 - code to the nearest whole (half to even); none outside 0..2
+    std::optional<bool> playTicked;        // code 0 ticks, 1 unticks, anything else: none
+    std::optional<int> volumeIndex;        // 2 - code to the nearest whole (half to even); none outside 0..2
 };
 
 // The read rules on the file's bytes. A missing line (a short file) leaves its

@@ -37,8 +37,7 @@ CivilDate CivilFromDays(long long z) {
 bool ReadPart(const std::string& text, std::size_t& i, char separator, int& value) {
     const std::size_t start = i;
     value = 0;
-    while (i < text.size() && i - start < 4 && text[i] >= '0' && text[i] <= '9')
-        value = value * 10 + (text[i++] - '0');
+    while (i < text.size() && i - start < 4 && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
     if (i == start) return false;
     if (separator == '\0') return true;
     if (i >= text.size() || text[i] != separator) return false;
@@ -51,15 +50,12 @@ constexpr long long BaseDay = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 
-long long TotalMinutes(TimeValue t) {
-    return static_cast<long long>(t.day) * MinutesPerDay + t.seconds / 60;
-}
+long long TotalMinutes(TimeValue t) { return static_cast<long long>(t.day) * MinutesPerDay + t.seconds / 60; }
 
 CivilDate DateOfDay(long long day) { return CivilFromDays(day + BaseDay); }
 
 long long DayOfDate(CivilDate date) {
-    return DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) -
-           BaseDay;
+    return DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) - BaseDay;
 }
 
 std::string ShortDate(long long day) {

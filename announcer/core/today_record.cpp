@@ -46,8 +46,9 @@ bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& st
         const auto f = reader.text();
         if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
             if (field == field_at::City)
-                record.cityName = f.status == engine::FieldStatus::Value ? engine::CityLine(engine::FileTextAsUtf8(f.value))
-                                                                         : std::string();
+                record.cityName = f.status == engine::FieldStatus::Value
+                                      ? engine::CityLine(engine::FileTextAsUtf8(f.value))
+                                      : std::string();
             continue;
         }
         stop = StopFor(f.status);
@@ -116,7 +117,8 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record) {
     const files::FileBytes file = files::ReadFileBytes(path, engine::TimesFileByteLimit);
-    if (file.status == files::FileRead::CannotOpen) return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
+    if (file.status == files::FileRead::CannotOpen)
+        return RecordReading{RecordOutcome::Missing, RecordStop::CannotOpen};
     if (file.status == files::FileRead::TooLong) {
         record.times = TodayTimes{};
         return RecordReading{RecordOutcome::Damaged, RecordStop::UnreadableField};

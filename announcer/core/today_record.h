@@ -24,12 +24,12 @@ struct TodayRecord {
     // writers give a name (a control character a hand-made file holds is a blank):
     // the captions, the log book and the schedules show it so.
     std::string cityName;
-    double qiblahDirection = 0;           // header field QiblaBearing
-    double latitude = 0;                  // header field Latitude
-    double longitude = 0;                 // header field Longitude
-    double timeZone = 0;                  // header field TimeZone
-    std::optional<double> recordDayNo;    // DayNo of the last record read; empty for an empty field
-    TodayTimes times;                     // today's fields 3..8, unshifted (day 0); none unless found
+    double qiblahDirection = 0;         // header field QiblaBearing
+    double latitude = 0;                // header field Latitude
+    double longitude = 0;               // header field Longitude
+    double timeZone = 0;                // header field TimeZone
+    std::optional<double> recordDayNo;  // DayNo of the last record read; empty for an empty field
+    TodayTimes times;                   // today's fields 3..8, unshifted (day 0); none unless found
 };
 
 enum class RecordOutcome {

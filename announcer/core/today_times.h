@@ -17,8 +17,7 @@ constexpr int TimesPerDay = 6;
 enum TimeIndex { FajrTime = 0, SunriseTime, ZuhrTime, AsrTime, MaghribTime, IshaTime };
 
 // The six names the windows show beside the times, in TimeIndex order.
-inline constexpr std::array<const char*, TimesPerDay> TimeNames = {"Fajr",    "Sunrise", "Zuhr",
-                                                                   "Asr",     "Maghrib", "Isha"};
+inline constexpr std::array<const char*, TimesPerDay> TimeNames = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
 
 using TodayTimes = std::array<std::optional<TimeValue>, TimesPerDay>;
 using TodayTimeTexts = std::array<std::string, TimesPerDay>;

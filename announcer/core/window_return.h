@@ -8,12 +8,12 @@
 namespace announcer {
 
 enum class WindowEvent {
-    FocusToNothing,   // no window of the program has the focus
-    FocusToMain,      // the main window has it
-    FocusToOwnForm,   // the About box or the editor has it
-    FocusToOther,     // a message box, a menu, or any other window has it
-    Activated,        // the window system made the main window the active one
-    BroughtBack,      // the program itself made it the active one again (shown from the tray, a form handing back)
+    FocusToNothing,  // no window of the program has the focus
+    FocusToMain,     // the main window has it
+    FocusToOwnForm,  // the About box or the editor has it
+    FocusToOther,    // a message box, a menu, or any other window has it
+    Activated,       // the window system made the main window the active one
+    BroughtBack,     // the program itself made it the active one again (shown from the tray, a form handing back)
 };
 
 class WindowReturn {

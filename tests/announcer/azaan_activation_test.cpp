@@ -58,8 +58,16 @@ TEST_F(ActivationTest, ComingBackFromAMessageBoxKeepsTypedHours) {
 
 TEST_F(ActivationTest, ComingBackFromTheAboutBoxOrTheEditorReadsTheSettingsAgain) {
     const std::pair<const char*, std::function<QWidget*()>> forms[] = {
-        {"About", [this] { w->mnuAbout_Click(); return static_cast<QWidget*>(w->Splash()); }},
-        {"Fine-tune", [this] { w->mnuModify_Click(); return static_cast<QWidget*>(w->ModifyWindow()); }},
+        {"About",
+         [this] {
+             w->mnuAbout_Click();
+             return static_cast<QWidget*>(w->Splash());
+         }},
+        {"Fine-tune",
+         [this] {
+             w->mnuModify_Click();
+             return static_cast<QWidget*>(w->ModifyWindow());
+         }},
     };
     for (const auto& [name, open] : forms) {
         w->Text1->setText("1");

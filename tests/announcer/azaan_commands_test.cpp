@@ -33,8 +33,7 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(CommandsTest, FileMenuIsTheMenuBarAndTheTrayPopupInItsOrder) {
     EXPECT_EQ(Captions(w->mnuFile),
               (QStringList{"About ...", "-", "Daily Schedule", "Weekly Schedule", "Fine-tune...", "-", "Folder", "-",
-                           "Play Azaan", "-", "Log book", "Help...", "-", "Show window", "Close window", "-",
-                           "Exit"}));
+                           "Play Azaan", "-", "Log book", "Help...", "-", "Show window", "Close window", "-", "Exit"}));
     EXPECT_EQ(Captions(w->mnuPlayAzaan), (QStringList{"Fajr Azaan", "Other Azaan", "Stop Azaan"}));
     EXPECT_EQ(w->mnuFile->title(), "File");
     ASSERT_EQ(w->menuBar()->actions().size(), 1);

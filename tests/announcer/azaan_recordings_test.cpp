@@ -56,31 +56,31 @@ TEST_P(RecordingStandIn, PrayerMinuteAndMenuGoOnWithoutOpeningIt) {
 
 std::shared_ptr<void> Nothing() { return nullptr; }
 
-INSTANTIATE_TEST_SUITE_P(
-    Recordings, RecordingStandIn,
-    ::testing::Values(
-        StandIn{"Missing", [](const QString&) { return Nothing(); }, true},
-        StandIn{"Fifo",
-                [](const QString& path) {
-                    // Its writer lets a wrong open through: the test then fails instead of hanging.
-                    auto fifo = std::make_shared<testing_support::FifoWithWriter>(desktop::PathBytes(path));
-                    EXPECT_TRUE(fifo->made());
-                    return std::shared_ptr<void>(fifo);
-                },
-                false},
-        StandIn{"Folder",
-                [](const QString& path) {
-                    EXPECT_TRUE(QDir().mkdir(path));
-                    return Nothing();
-                },
-                false},
-        StandIn{"Device",
-                [](const QString& path) {
-                    EXPECT_TRUE(QFile::link("/dev/zero", path));
-                    return Nothing();
-                },
-                false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Recordings, RecordingStandIn,
+                         ::testing::Values(StandIn{"Missing", [](const QString&) { return Nothing(); }, true},
+                                           StandIn{"Fifo",
+                                                   [](const QString& path) {
+                                                       // Its writer lets a wrong open through: the test then fails
+                                                       // instead of hanging.
+                                                       auto fifo = std::make_shared<testing_support::FifoWithWriter>(
+                                                           desktop::PathBytes(path));
+                                                       EXPECT_TRUE(fifo->made());
+                                                       return std::shared_ptr<void>(fifo);
+                                                   },
+                                                   false},
+                                           StandIn{"Folder",
+                                                   [](const QString& path) {
+                                                       EXPECT_TRUE(QDir().mkdir(path));
+                                                       return Nothing();
+                                                   },
+                                                   false},
+                                           StandIn{"Device",
+                                                   [](const QString& path) {
+                                                       EXPECT_TRUE(QFile::link("/dev/zero", path));
+                                                       return Nothing();
+                                                   },
+                                                   false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace azaan_tests

@@ -90,7 +90,8 @@ TEST_F(StartUpTest, WindowAndTrayShowTheProgramsPicture) {
     loadWithFile();
     for (const char* size : {"16", "32", "64"}) {
         SCOPED_TRACE(size);
-        const QImage picture = testing_support::SourcePicture(QStringLiteral("announcer/resources/azaan_%1.png").arg(size));
+        const QImage picture =
+            testing_support::SourcePicture(QStringLiteral("announcer/resources/azaan_%1.png").arg(size));
         EXPECT_TRUE(testing_support::IconShows(w->windowIcon(), picture)) << "the window shows another picture";
         EXPECT_TRUE(testing_support::IconShows(desk.trayIcon, picture)) << "the tray shows another picture";
     }

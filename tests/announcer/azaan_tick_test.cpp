@@ -56,21 +56,18 @@ TEST_P(TickAtPrayerMinute, OneStartAndOneLogLineOverTwoTicksOfTheMinute) {
     EXPECT_TRUE(desk.messageBoxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Day, TickAtPrayerMinute,
-                         ::testing::Values(PrayerMinute{"Fajr", 5, 7, "fajr.mp3"},
-                                           PrayerMinute{"Sunrise", 6, 29, nullptr},
-                                           PrayerMinute{"Zuhr", 12, 15, "other.mp3"},
-                                           PrayerMinute{"Asr", 15, 30, "other.mp3"},
-                                           PrayerMinute{"Maghrib", 17, 45, "other.mp3"},
-                                           PrayerMinute{"Isha", 19, 10, "other.mp3"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Day, TickAtPrayerMinute,
+    ::testing::Values(PrayerMinute{"Fajr", 5, 7, "fajr.mp3"}, PrayerMinute{"Sunrise", 6, 29, nullptr},
+                      PrayerMinute{"Zuhr", 12, 15, "other.mp3"}, PrayerMinute{"Asr", 15, 30, "other.mp3"},
+                      PrayerMinute{"Maghrib", 17, 45, "other.mp3"}, PrayerMinute{"Isha", 19, 10, "other.mp3"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TickTest, LogBookBeginsWithItsHeaderAndHoldsTheCallExactly) {
     at(5, 7, 0);
     w->Timer1_Timer();
     EXPECT_EQ(ReadBytes(file("azaan.log")),
-              "This is the log file for Kelvora [Re-created on 09-12-26   5:07:00 AM]\r\n" +
-                  std::string(69, '-') +
+              "This is the log file for Kelvora [Re-created on 09-12-26   5:07:00 AM]\r\n" + std::string(69, '-') +
                   "\r\n"
                   "Abha   09-12-26   5:07:00 AM5:07 AM   12:15 PM   3:30 PM   5:45 PM   7:10 PM"
                   "    0.00  428.00  623.00  758.00  843.00     .98\r\n");
@@ -258,7 +255,7 @@ TEST_F(TickTest, DayDisplayMarksNextAndCurrentPrayer) {
     EXPECT_EQ(w->Label8->y(), w->Label3->y());
     at(15, 31);
     w->UpdateTimes();
-    EXPECT_EQ(w->Label4->palette().color(QPalette::WindowText), QColor(0, 128, 0));  // Asr current
+    EXPECT_EQ(w->Label4->palette().color(QPalette::WindowText), QColor(0, 128, 0));   // Asr current
     EXPECT_EQ(w->Label5->palette().color(QPalette::WindowText), QColor(192, 64, 0));  // Maghrib next
     EXPECT_EQ(w->Label3->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::ButtonText));
     EXPECT_EQ(w->Label8->y(), w->Label5->y());

@@ -102,10 +102,10 @@ TEST_F(ModifyTest, ControlsStandWhereTheWindowPlacesThem) {
         return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0));
     };
     const std::pair<QWidget*, QRect> placed[] = {
-        {m->Text1, px(360, 1260, 1545, 330)},     {m->List1[2], px(360, 2160, 1545, 3180)},
+        {m->Text1, px(360, 1260, 1545, 330)},      {m->List1[2], px(360, 2160, 1545, 3180)},
         {m->Picture1, px(2160, 1440, 3300, 3300)}, {m->Command5, px(2160, 5265, 1000, 450)},
-        {m->Command2, px(3307, 5265, 1000, 450)}, {m->Command1, px(4455, 5265, 1000, 450)},
-        {m->Text2[3], px(900, 270, 1230, 330)},   {m->Text2[8], px(900, 2670, 1230, 330)},
+        {m->Command2, px(3307, 5265, 1000, 450)},  {m->Command1, px(4455, 5265, 1000, 450)},
+        {m->Text2[3], px(900, 270, 1230, 330)},    {m->Text2[8], px(900, 2670, 1230, 330)},
         {m->Command3[0], px(2160, 285, 330, 330)}, {m->Command3[11], px(2475, 2670, 330, 330)},
     };
     for (const auto& [widget, rect] : placed) EXPECT_EQ(widget->geometry(), rect) << widget->metaObject()->className();
@@ -369,9 +369,8 @@ TEST_F(ModifyTest, ANewFileThatWouldNotReadAsAWholeYearKeepsTheOldOne) {
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
         EXPECT_TRUE(desk.messageBoxes[0].text.contains("The file was left as it was."));
         if (std::string(c.name) == "at the limit")
-            EXPECT_EQ(desk.messageBoxes[0].text,
-                      "The prayer times could not be saved to\r" + timesPath() + "\r\rReason: " + c.says +
-                          "\r\rThe file was left as it was.");
+            EXPECT_EQ(desk.messageBoxes[0].text, "The prayer times could not be saved to\r" + timesPath() +
+                                                     "\r\rReason: " + c.says + "\r\rThe file was left as it was.");
         EXPECT_TRUE(desk.commandLines.empty());
         // Nothing new to show, and the main window still reads today's record from it.
         EXPECT_EQ(savesShown, 0);
@@ -447,8 +446,10 @@ TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
         desk.messageBoxes.clear();
         desk.commandLines.clear();
         writeTimes(good);
-        if (std::string(c.name) == "missing") QFile::remove(timesPath());
-        else writeTimes(c.bytes);
+        if (std::string(c.name) == "missing")
+            QFile::remove(timesPath());
+        else
+            writeTimes(c.bytes);
         const std::string before = ReadBytes(timesPath());
 
         Modify* m = openEditor();

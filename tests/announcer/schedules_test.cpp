@@ -84,7 +84,7 @@ TEST_F(SchedulesTest, WholeHoursLoseTheirMinutesAndTheCityStandsInCapitals) {
 TEST_F(SchedulesTest, TitleRaisesANameInAnyScriptOrCodePage) {
     const std::pair<const char*, const char*> cases[] = {
         {"s\xC3\xA3o paulo", "S\xC3\x83O PAULO"},  // UTF-8 "são paulo"
-        {"s\xE3o paulo", "S\xC3\x83O PAULO"},       // the same in Windows-1252
+        {"s\xE3o paulo", "S\xC3\x83O PAULO"},      // the same in Windows-1252
     };
     for (auto [city, capitals] : cases) {
         Place place;
@@ -161,8 +161,10 @@ TEST_F(SchedulesTest, DamagedOrMissingTimesFileStopsWithAMessageAndNoReport) {
         SCOPED_TRACE(name);
         writeTimes(good);
         startMain();
-        if (std::string(name) == "missing") QFile::remove(timesPath());
-        else writeTimes(bytes);
+        if (std::string(name) == "missing")
+            QFile::remove(timesPath());
+        else
+            writeTimes(bytes);
         WriteBytes(report("Daily.txt"), "the last whole schedule\r\n");
 
         main->mnuQandor_Click();
@@ -188,8 +190,8 @@ TEST_F(SchedulesTest, UnwritableTempFolderSaysWhy) {
     desk.temp = gone;
     main->mnuQandor_Click();
     ASSERT_EQ(desk.messageBoxes.size(), 1u);
-    EXPECT_EQ(desk.messageBoxes[0].text, "The Daily Schedule could not be written to\r" + gone +
-                                             "Daily.txt\r\rReason: No such file or directory");
+    EXPECT_EQ(desk.messageBoxes[0].text,
+              "The Daily Schedule could not be written to\r" + gone + "Daily.txt\r\rReason: No such file or directory");
     EXPECT_TRUE(desk.commandLines.empty());
 }
 
@@ -256,7 +258,7 @@ TEST_F(SchedulesTest, TheTempFolderIsJudgedAgainForEveryReport) {
     desk.messageBoxes.clear();
     main->mnuQandorW_Click();
     EXPECT_TRUE(desk.messageBoxes.empty());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::lstat(ownPath.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_uid, ::getuid());

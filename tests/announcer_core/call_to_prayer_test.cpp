@@ -24,7 +24,11 @@ TEST(TickMinutesTest, FiftyNineSeconds) {
 }
 
 TEST(TickStartTest, EachPrayerStartsItsRecordingOnce) {
-    struct Case { const char* prayer; int now; const char* recording; };
+    struct Case {
+        const char* prayer;
+        int now;
+        const char* recording;
+    };
     const Case cases[] = {
         {"Fajr", Hms(5, 7, 0), "fajr.mp3"},     {"Fajr late", Hms(5, 7, 59), "fajr.mp3"},
         {"Zuhr", Hms(12, 15, 30), "other.mp3"}, {"Asr", Hms(15, 30, 1), "other.mp3"},

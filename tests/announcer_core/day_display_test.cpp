@@ -68,9 +68,8 @@ TEST(DayDisplayTest, NoTimesMeansNothingAhead) {
 
 TEST(CalcTimeLeftTest, Table) {
     const std::pair<long long, const char*> cases[] = {
-        {0, "0:00"},    {5, "0:05"},     {59, "0:59"},     {60, "1:00"},    {70, "1:10"},
-        {135, "2:15"},  {600, "10:00"},  {1439, "23:59"},  {1440, "24:00"}, {1500, "25:00"},
-        {6000, "00:00"}, {6059, "00:59"},
+        {0, "0:00"},    {5, "0:05"},     {59, "0:59"},    {60, "1:00"},    {70, "1:10"},    {135, "2:15"},
+        {600, "10:00"}, {1439, "23:59"}, {1440, "24:00"}, {1500, "25:00"}, {6000, "00:00"}, {6059, "00:59"},
     };
     for (const auto& [minutes, text] : cases) EXPECT_EQ(CalcTimeLeft(minutes), text) << minutes;
 }

@@ -17,18 +17,19 @@ using announcer_test::Hms;
 constexpr auto Abha = announcer_test::AbhaTimes;
 
 TEST(DaylightSavingTest, ShiftsByTheBoxHours) {
-    struct Case { const char* box; int startSeconds; TimeValue expected; const char* text; };
+    struct Case {
+        const char* box;
+        int startSeconds;
+        TimeValue expected;
+        const char* text;
+    };
     const Case cases[] = {
-        {"", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
-        {"summer", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
-        {"-", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
-        {"1", Hms(5, 7), {0, Hms(6, 7)}, "6:07 AM"},
-        {"1.5", Hms(5, 7), {0, Hms(6, 37)}, "6:37 AM"},
-        {"1.5x", Hms(5, 7), {0, Hms(6, 37)}, "6:37 AM"},
-        {"1", Hms(23, 30), {1, Hms(0, 30)}, "12:30 AM"},   // Isha past midnight: the next day
-        {"-1", Hms(0, 30), {-1, Hms(23, 30)}, "11:30 PM"}, // Fajr before midnight: the day before
-        {"1", Hms(11, 15), {0, Hms(12, 15)}, "12:15 PM"},
-        {"48", Hms(5, 7), {2, Hms(5, 7)}, "5:07 AM"},
+        {"", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},        {"summer", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},
+        {"-", Hms(5, 7), {0, Hms(5, 7)}, "5:07 AM"},       {"1", Hms(5, 7), {0, Hms(6, 7)}, "6:07 AM"},
+        {"1.5", Hms(5, 7), {0, Hms(6, 37)}, "6:37 AM"},    {"1.5x", Hms(5, 7), {0, Hms(6, 37)}, "6:37 AM"},
+        {"1", Hms(23, 30), {1, Hms(0, 30)}, "12:30 AM"},    // Isha past midnight: the next day
+        {"-1", Hms(0, 30), {-1, Hms(23, 30)}, "11:30 PM"},  // Fajr before midnight: the day before
+        {"1", Hms(11, 15), {0, Hms(12, 15)}, "12:15 PM"},  {"48", Hms(5, 7), {2, Hms(5, 7)}, "5:07 AM"},
         {"0.025", Hms(5, 7), {0, Hms(5, 9)}, "5:09 AM"},   // 1.5 minutes go up to the even 2
         {"0.375", Hms(5, 7), {0, Hms(5, 29)}, "5:29 AM"},  // 22.5 minutes go down to the even 22
     };

@@ -42,17 +42,22 @@ void Step(FineTuneYear& year, int d, int prayer, int minutes) {
 }
 
 TEST(ScaledOffset, DivisionFirstThenRoundedToWholeMinutes) {
-    struct Case { int steps; long long diff; int length; long long minutes; };
+    struct Case {
+        int steps;
+        long long diff;
+        int length;
+        long long minutes;
+    };
     const Case cases[] = {
-        {4, 10, 30, 1},      // day 96 of 92..122: 1.33
-        {5, 10, 30, 2},      // day 97: 1.67
-        {8, 3, 30, 1},       // day 100: 0.8
-        {15, 3, 30, 2},      // day 107: exactly 1.5, to the even neighbour
-        {5, 3, 30, 0},       // 0.5 goes to 0
-        {30, 10, 30, 10},    // the period's end gets the whole diff
-        {1, -1425, 30, -48}, // -47.5 to the even neighbour
-        {69, 42, 92, 31},    // 31.4999..., where multiplying first gives 31.5 and so 32
-        {0, 7, 0, 0},        // an empty period moves nothing
+        {4, 10, 30, 1},       // day 96 of 92..122: 1.33
+        {5, 10, 30, 2},       // day 97: 1.67
+        {8, 3, 30, 1},        // day 100: 0.8
+        {15, 3, 30, 2},       // day 107: exactly 1.5, to the even neighbour
+        {5, 3, 30, 0},        // 0.5 goes to 0
+        {30, 10, 30, 10},     // the period's end gets the whole diff
+        {1, -1425, 30, -48},  // -47.5 to the even neighbour
+        {69, 42, 92, 31},     // 31.4999..., where multiplying first gives 31.5 and so 32
+        {0, 7, 0, 0},         // an empty period moves nothing
     };
     for (const Case& c : cases)
         EXPECT_EQ(ScaledOffsetMinutes(c.steps, c.diff, c.length), c.minutes) << c.steps << " " << c.diff;
@@ -96,13 +101,10 @@ TEST(MinuteStep, ReadsAndWritesTheBoxText) {
 
 TEST(ScaleAll, DiffTakesTheShortWayRoundTheClock) {
     const std::tuple<TimeValue, TimeValue, long long> cases[] = {
-        {{0, Hm(23, 50)}, {0, Hm(0, 5)}, 15},
-        {{0, Hm(0, 5)}, {0, Hm(23, 50)}, -15},
-        {{-1, Hm(23, 58)}, {0, Hm(23, 58)}, 0},
-        {{1, Hm(0, 0)}, {0, Hm(23, 58)}, -2},
+        {{0, Hm(23, 50)}, {0, Hm(0, 5)}, 15},     {{0, Hm(0, 5)}, {0, Hm(23, 50)}, -15},
+        {{-1, Hm(23, 58)}, {0, Hm(23, 58)}, 0},   {{1, Hm(0, 0)}, {0, Hm(23, 58)}, -2},
         {{0, Hm(5, 7)}, {0, Hm(5, 17) + 59}, 10},  // seconds cut
-        {{0, Hm(0, 0)}, {0, Hm(12, 0)}, 720},
-        {{0, Hm(0, 0)}, {0, Hm(12, 1)}, -719},
+        {{0, Hm(0, 0)}, {0, Hm(12, 0)}, 720},     {{0, Hm(0, 0)}, {0, Hm(12, 1)}, -719},
     };
     for (const auto& [t1, t2, diff] : cases) EXPECT_EQ(ClockDiffMinutes(t1, t2), diff) << TimeValueText(t2);
 }
@@ -170,7 +172,7 @@ TEST(ScaleAll, AnchorsEitherSideOfMidnightRunForwardThroughMidnight) {
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
     // The short way round: +15 minutes over 30 days, every cell a bare time of day.
     const std::pair<int, const char*> expected[] = {
-        {92, "11:50:00 PM"}, {93, "11:50:00 PM"},  {107, "11:58:00 PM"}, {108, "11:58:00 PM"},
+        {92, "11:50:00 PM"},  {93, "11:50:00 PM"},  {107, "11:58:00 PM"}, {108, "11:58:00 PM"},
         {112, "12:00:00 AM"}, {121, "12:04:00 AM"}, {122, "12:05:00 AM"},
     };
     for (const auto& [day, text] : expected) EXPECT_EQ(year.timeText(day, Fajr), text) << day;
@@ -218,7 +220,8 @@ TEST(ScaleAll, UnchangedYearBecomesStraightLinesBetweenAnchors) {
     year.scaleAll(PeriodStarts(PeriodKind::Monthly));
     for (int anchor : PeriodStarts(PeriodKind::Monthly))
         for (int p = 0; p < 6; ++p)
-            EXPECT_EQ(year.time(anchor, p).seconds, data.days[static_cast<size_t>(anchor - 1)].times[static_cast<size_t>(p)]);
+            EXPECT_EQ(year.time(anchor, p).seconds,
+                      data.days[static_cast<size_t>(anchor - 1)].times[static_cast<size_t>(p)]);
     // Between 1 Jan and 1 Feb the Fajr moves evenly.
     const long long t1 = TotalMinutes(year.time(1, Fajr));
     const long long diff = TotalMinutes(year.time(32, Fajr)) - t1;
@@ -251,10 +254,14 @@ TEST(FineTuneEditorForm, HeaderAndDayLinesByteForByte) {
     for (size_t i = 0; i < header.size(); ++i) EXPECT_EQ(lines[i], header[i]) << i;
     EXPECT_EQ(lines[14], " 1 ,Jan 1,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
     // 15/31 of a minute stays, 16/31 rounds to the whole minute.
-    EXPECT_EQ(lines[14 + 15], " 16 ,Jan 16,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
-    EXPECT_EQ(lines[14 + 16], " 17 ,Jan 17,#5:06:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
-    EXPECT_EQ(lines[14 + 31], " 32 ,Feb 1,#5:06:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
-    EXPECT_EQ(lines.back(), " 366 ,Dec 31,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines[14 + 15],
+              " 16 ,Jan 16,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines[14 + 16],
+              " 17 ,Jan 17,#5:06:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines[14 + 31],
+              " 32 ,Feb 1,#5:06:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
+    EXPECT_EQ(lines.back(),
+              " 366 ,Dec 31,#5:07:00 AM#,#6:29:00 AM#,#12:15:00 PM#,#3:30:00 PM#,#5:55:00 PM#,#7:15:00 PM#");
 }
 
 TEST(FineTuneEditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
@@ -271,7 +278,8 @@ TEST(FineTuneEditorForm, SavedWithoutChangeReadsBackAsTheScaledYear) {
     for (int d = 1; d <= 366; ++d) {
         EXPECT_EQ(again.days[static_cast<size_t>(d - 1)].date, data.days[static_cast<size_t>(d - 1)].date);
         for (int p = 0; p < 6; ++p)
-            EXPECT_EQ(again.days[static_cast<size_t>(d - 1)].times[static_cast<size_t>(p)], year.time(d, p).seconds) << d;
+            EXPECT_EQ(again.days[static_cast<size_t>(d - 1)].times[static_cast<size_t>(p)], year.time(d, p).seconds)
+                << d;
     }
     // Loaded again and scaled again, nothing moves: the year already is the straight lines.
     FineTuneYear second = Loaded(again);

@@ -13,11 +13,14 @@ TEST(RoundDownTest, CutsTowardMinusInfinity) {
 }
 
 TEST(FormatFixedDownTest, Table) {
-    struct Case { double value; const char* text; double after; };
+    struct Case {
+        double value;
+        const char* text;
+        double after;
+    };
     const Case cases[] = {
-        {0, "    0.00", 0},           {723, "  723.00", 723},   {0.98333, "     .98", 0.98},
-        {12.5, "   12.50", 12.5},     {1438, " 1438.00", 1438}, {-0.5, "    -.50", -0.5},
-        {123456, " 123456.00", 123456},
+        {0, "    0.00", 0},       {723, "  723.00", 723},   {0.98333, "     .98", 0.98},    {12.5, "   12.50", 12.5},
+        {1438, " 1438.00", 1438}, {-0.5, "    -.50", -0.5}, {123456, " 123456.00", 123456},
     };
     for (const auto& c : cases) {
         double v = c.value;

@@ -104,11 +104,20 @@ TEST(HostileFilesTest, TheTickNeverWritesThroughALinkAnotherUserPlanted) {
         std::string written;
     } cases[] = {
         {"settings", SettingsFileName, "victim's text\n",
-         [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
+         [](const std::string& f) {
+             return WriteSettingsFile(f, {"1", true, 0});
+         },
+         " 1 \r\n 0 \r\n 2 \r\n"},
         {"settings, the same lines", SettingsFileName, " 1 \r\n 0 \r\n 2 \r\n",
-         [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
+         [](const std::string& f) {
+             return WriteSettingsFile(f, {"1", true, 0});
+         },
+         " 1 \r\n 0 \r\n 2 \r\n"},
         {"settings, dangling", SettingsFileName, "",
-         [](const std::string& f) { return WriteSettingsFile(f, {"1", true, 0}); }, " 1 \r\n 0 \r\n 2 \r\n"},
+         [](const std::string& f) {
+             return WriteSettingsFile(f, {"1", true, 0});
+         },
+         " 1 \r\n 0 \r\n 2 \r\n"},
         {"log append", LogBookName, "victim's log\r\n",
          [&](const std::string& f) { return AppendToLogBook(f, today, 3600, "line"); }, header + "line\r\n"},
         {"log re-created", LogBookName, std::string(LogBookLimit + 1, 'v'),
@@ -151,7 +160,8 @@ TEST(HostileFilesTest, TheLogBookKeepsItsHeaderWhileOthersTakeItOrSwapInALink) {
             if (i % 4 == 3) {
                 test_support::PlantLink(elsewhere.file("victim"), staging);
                 std::rename(staging.c_str(), book.c_str());
-            } else if (std::rename(book.c_str(), taken.c_str()) == 0 && fs::is_regular_file(fs::symlink_status(taken))) {
+            } else if (std::rename(book.c_str(), taken.c_str()) == 0 &&
+                       fs::is_regular_file(fs::symlink_status(taken))) {
                 const std::string bytes = program.read("taken");
                 if (!bytes.empty() && bytes.rfind(header, 0) != 0) {
                     headless = bytes;

@@ -36,8 +36,8 @@ TEST(LogBookTest, MissingOrEmptyLogBookBeginsWithTheHeader) {
         ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(4, 25, 10), "first"));
         ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(11, 38, 3), "second"));
         EXPECT_EQ(folder.read(LogBookName),
-                  "This is the log file for Kelvora [Re-created on 09-12-26   4:25:10 AM]\r\n" +
-                      std::string(69, '-') + "\r\nfirst\r\nsecond\r\n")
+                  "This is the log file for Kelvora [Re-created on 09-12-26   4:25:10 AM]\r\n" + std::string(69, '-') +
+                      "\r\nfirst\r\nsecond\r\n")
             << (empty ? "empty" : "missing");
     }
 }
@@ -51,9 +51,8 @@ TEST(LogBookTest, BegunAgainOnlyPast48000Bytes) {
 
     folder.write(LogBookName, std::string(48001, 'x'));
     ASSERT_TRUE(AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line"));
-    EXPECT_EQ(folder.read(LogBookName),
-              "This is the log file for Kelvora [Re-created on 09-12-26   5:07:00 AM]\r\n" +
-                  std::string(69, '-') + "\r\nline\r\n");
+    EXPECT_EQ(folder.read(LogBookName), "This is the log file for Kelvora [Re-created on 09-12-26   5:07:00 AM]\r\n" +
+                                            std::string(69, '-') + "\r\nline\r\n");
 }
 
 // Beginning the book again fails half way (a full disk, a kill): the old book
@@ -62,8 +61,9 @@ TEST(LogBookTest, AFailedNewBeginningKeepsTheOldBook) {
     test_support::TempFolder folder;
     const std::string old(48001, 'x');
     folder.write(LogBookName, old);
-    EXPECT_FALSE(test_support::WithFileSizeLimit(
-        20, [&] { return AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line"); }));
+    EXPECT_FALSE(test_support::WithFileSizeLimit(20, [&] {
+        return AppendToLogBook(folder.str(), {2026, 12, 9}, Hms(5, 7), "line");
+    }));
     EXPECT_EQ(folder.read(LogBookName), old);
 }
 

@@ -15,7 +15,12 @@ TEST(PlaceCaptionsTest, Abha) {
 }
 
 TEST(PlaceCaptionsTest, SignsZerosAndFractions) {
-    struct Case { double lat, lon, zone; const char* latText; const char* lonText; const char* zoneText; };
+    struct Case {
+        double lat, lon, zone;
+        const char* latText;
+        const char* lonText;
+        const char* zoneText;
+    };
     const Case cases[] = {
         {0, 0, 0, "Latitude : 0 S", "Longitude: 0 W", "Timezone : GMT + 0 hrs"},
         {-33.9, -58.4, -3, "Latitude : 33.9 S", "Longitude: 58.4 W", "Timezone : GMT - 3 hrs"},

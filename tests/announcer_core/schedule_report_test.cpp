@@ -15,8 +15,7 @@ TEST(ScheduleRow, SevenCellsOfElevenCharacters) {
     day.dayNo = 1;
     day.date = "Jan 1";
     day.times = {Hm(6, 0), Hm(6, 29), Hm(12, 0), Hm(15, 30), Hm(17, 55), Hm(19, 15)};
-    EXPECT_EQ(ScheduleRow(day),
-              "Jan 1      6 AM       6:29 AM    12 PM      3:30 PM    5:55 PM    7:15 PM    ");
+    EXPECT_EQ(ScheduleRow(day), "Jan 1      6 AM       6:29 AM    12 PM      3:30 PM    5:55 PM    7:15 PM    ");
 }
 
 TEST(ScheduleTitle, SixLinesWithTheCityInCapitals) {
@@ -39,7 +38,8 @@ TEST(ScheduleTitle, CapitalsOfANameInAnyScript) {
     const std::pair<const char*, const char*> cases[] = {
         {"s\xC3\xA3o paulo", "S\xC3\x83O PAULO"},  // "são paulo" -> "SÃO PAULO"
         {"\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", "\xCE\x91\xCE\x98\xCE\x89\xCE\x9D\xCE\x91"},  // "αθήνα" -> "ΑΘΉΝΑ"
-        {"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0", "\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A\xD0\x92\xD0\x90"},  // "москва" -> "МОСКВА"
+        {"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
+         "\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A\xD0\x92\xD0\x90"},  // "москва" -> "МОСКВА"
     };
     for (auto [city, capitals] : cases)
         EXPECT_EQ(ScheduleTitleLines(ScheduleKind::Daily, city)[1],

@@ -13,7 +13,12 @@ namespace announcer {
 namespace {
 
 TEST(SettingsFileTest, BytesOfTheThreeLines) {
-    struct Case { const char* box; bool ticked; std::optional<int> volume; std::string bytes; };
+    struct Case {
+        const char* box;
+        bool ticked;
+        std::optional<int> volume;
+        std::string bytes;
+    };
     const Case cases[] = {
         {"", true, 1, " 0 \r\n 0 \r\n 1 \r\n"},  // the 15-byte example
         {"0", true, 0, " 0 \r\n 0 \r\n 2 \r\n"},
@@ -24,8 +29,7 @@ TEST(SettingsFileTest, BytesOfTheThreeLines) {
         {"1.5 hours", true, std::nullopt, " 1.5 \r\n 0 \r\n\r\n"},
         {"summer", false, std::nullopt, " 0 \r\n 1 \r\n\r\n"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SettingsFileBytes({c.box, c.ticked, c.volume}), c.bytes) << c.box;
+    for (const auto& c : cases) EXPECT_EQ(SettingsFileBytes({c.box, c.ticked, c.volume}), c.bytes) << c.box;
     EXPECT_EQ(SettingsFileBytes({"", true, 1}).size(), 15u);
 }
 
@@ -44,8 +48,9 @@ TEST(SettingsFileTest, AFailedWriteKeepsTheSettingsOnDisk) {
     const std::string old = " 2 \r\n 1 \r\n 0 \r\n";
     folder.write(SettingsFileName, old);
 
-    const bool written =
-        test_support::WithFileSizeLimit(4, [&] { return WriteSettingsFile(folder.str(), {"-1", true, 0}); });
+    const bool written = test_support::WithFileSizeLimit(4, [&] {
+        return WriteSettingsFile(folder.str(), {"-1", true, 0});
+    });
     EXPECT_FALSE(written);
     EXPECT_EQ(folder.read(SettingsFileName), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // nothing left beside it
@@ -61,11 +66,11 @@ TEST(SettingsFileTest, UnchangedLinesLeaveTheFileAlone) {
     const fs::path path = folder.file(SettingsFileName);
     const auto long_ago = fs::last_write_time(path) - std::chrono::hours(24 * 365);
     fs::last_write_time(path, long_ago);
-    struct stat before{};
+    struct stat before {};
     ASSERT_EQ(::stat(path.c_str(), &before), 0);
 
     ASSERT_TRUE(WriteSettingsFile(folder.str(), controls));
-    struct stat after{};
+    struct stat after {};
     ASSERT_EQ(::stat(path.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(fs::last_write_time(path), long_ago);
@@ -85,14 +90,14 @@ TEST(SettingsFileTest, ReadRules) {
         {" 0 \r\n 0 \r\n 2 \r\n", "0", true, 0},
         {"-1 \r\n 1 \r\n 1 \r\n", "-1", false, 1},
         {" .5 \r\n 2 \r\n 0 \r\n", "0.5", std::nullopt, 2},  // play code 2 leaves the box
-        {"-.5 \r\n 0 \r\n\r\n", "-0.5", true, 2},             // empty volume line: Low
-        {"x \r\nabc\r\nz\r\n", "0", true, 2},                  // unreadable numbers count as 0
-        {" 1.5 \r\n 0 \r\n .5 \r\n", "1.5", true, 2},          // 1.5 goes to the even 2
-        {" 1.5 \r\n 0 \r\n 1.5 \r\n", "1.5", true, 0},         // 0.5 goes to the even 0
-        {" 1 \r\n 0 \r\n 3 \r\n", "1", true, std::nullopt},    // outside the three options
+        {"-.5 \r\n 0 \r\n\r\n", "-0.5", true, 2},            // empty volume line: Low
+        {"x \r\nabc\r\nz\r\n", "0", true, 2},                // unreadable numbers count as 0
+        {" 1.5 \r\n 0 \r\n .5 \r\n", "1.5", true, 2},        // 1.5 goes to the even 2
+        {" 1.5 \r\n 0 \r\n 1.5 \r\n", "1.5", true, 0},       // 0.5 goes to the even 0
+        {" 1 \r\n 0 \r\n 3 \r\n", "1", true, std::nullopt},  // outside the three options
         {" 1 \r\n 0 \r\n-1 \r\n", "1", true, std::nullopt},
-        {" 2 \n 1 \n 1 ", "2", false, 1},                      // LF only, no last line end
-        {" 2 \r\n 1 \r\n", "2", false, std::nullopt},          // short file: the volume stays
+        {" 2 \n 1 \n 1 ", "2", false, 1},              // LF only, no last line end
+        {" 2 \r\n 1 \r\n", "2", false, std::nullopt},  // short file: the volume stays
         {" 2 \r\n", "2", std::nullopt, std::nullopt},
         {"", std::nullopt, std::nullopt, std::nullopt},
     };

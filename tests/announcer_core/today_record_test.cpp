@@ -37,14 +37,17 @@ std::string Day(const std::string& dayNo, int n) {
            " AM#,#  6:29 AM#,# 12:15 PM#,#  3:30 PM#,#  5:55 PM#,#  7:15 PM#\r\n";
 }
 
-const TodayTimes Day1Times{TimeValue{0, Hm(5, 1)},  TimeValue{0, Hm(6, 29)},  TimeValue{0, Hm(12, 15)},
+const TodayTimes Day1Times{TimeValue{0, Hm(5, 1)},   TimeValue{0, Hm(6, 29)},  TimeValue{0, Hm(12, 15)},
                            TimeValue{0, Hm(15, 30)}, TimeValue{0, Hm(17, 55)}, TimeValue{0, Hm(19, 15)}};
 
 TEST(TodayNoTest, FebruaryAlwaysCounts29Days) {
-    struct Case { CivilDate date; int expected; };
+    struct Case {
+        CivilDate date;
+        int expected;
+    };
     const Case cases[] = {
-        {{2026, 1, 1}, 1},    {{2024, 2, 29}, 60}, {{2024, 3, 1}, 61}, {{2026, 3, 1}, 61},
-        {{2026, 2, 28}, 59},  {{2026, 12, 31}, 366}, {{2024, 12, 31}, 366}, {{2026, 7, 1}, 183},
+        {{2026, 1, 1}, 1},   {{2024, 2, 29}, 60},   {{2024, 3, 1}, 61},    {{2026, 3, 1}, 61},
+        {{2026, 2, 28}, 59}, {{2026, 12, 31}, 366}, {{2024, 12, 31}, 366}, {{2026, 7, 1}, 183},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TodayNo(c.date), c.expected) << c.date.year << "-" << c.date.month << "-" << c.date.day;
@@ -56,8 +59,8 @@ TEST(TodayRecordTest, CityNameIsKeptAsUtf8Text) {
     const std::pair<const char*, const char*> cases[] = {
         {"Abha", "Abha"},
         {"S\xC3\xA3o Paulo", "S\xC3\xA3o Paulo"},  // UTF-8 as it stands
-        {"S\xE3o Paulo", "S\xC3\xA3o Paulo"},       // Windows-1252 "São Paulo"
-        {"\x80 Town", "\xE2\x82\xAC Town"},          // 0x80 is the euro sign there
+        {"S\xE3o Paulo", "S\xC3\xA3o Paulo"},      // Windows-1252 "São Paulo"
+        {"\x80 Town", "\xE2\x82\xAC Town"},        // 0x80 is the euro sign there
     };
     for (auto [stored, text] : cases) {
         const std::string file = stored + Header().substr(4) + Day(" 1", 1);
@@ -109,10 +112,8 @@ TEST(TodayRecordTest, ReadsTheEditorsFormToo) {
 // A reading that stops before today's record keeps the header as read, and
 // no times: the last record read is another day's, or only part of one.
 TEST(TodayRecordTest, DamageBeforeTodayKeepsTheHeaderAndNoTimes) {
-    const std::string emptyDayNo =
-        ",Jan 2,#  4:44 AM#,#  6:29 AM#,# 12:15 PM#,#  3:30 PM#,#  5:55 PM#,#  7:15 PM#\r\n";
-    const std::string badAsr =
-        " 2, Jan 2,#  5:02 AM#,#  6:30 AM#,# 12:16 PM#,#not a time#,#  5:56 PM#,#  7:16 PM#\r\n";
+    const std::string emptyDayNo = ",Jan 2,#  4:44 AM#,#  6:29 AM#,# 12:15 PM#,#  3:30 PM#,#  5:55 PM#,#  7:15 PM#\r\n";
+    const std::string badAsr = " 2, Jan 2,#  5:02 AM#,#  6:30 AM#,# 12:16 PM#,#not a time#,#  5:56 PM#,#  7:16 PM#\r\n";
     struct Case {
         const char* name;
         std::string file;
@@ -173,8 +174,8 @@ TEST(TodayRecordTest, EmptyTimeFieldMeansNoTime) {
 
 TEST(TodayRecordTest, ArbitraryBytesNeverFind) {
     TodayRecord r;
-    for (const std::string& bytes : {std::string(), std::string("\0\0\0", 3), std::string("#,#,#,,,\r\r\n\n"),
-                                    std::string(5000, ',')}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("\0\0\0", 3), std::string("#,#,#,,,\r\r\n\n"), std::string(5000, ',')}) {
         EXPECT_EQ(ReadTodayRecord(bytes, 1, r).outcome, RecordOutcome::Damaged);
     }
 }

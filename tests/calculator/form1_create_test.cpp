@@ -109,16 +109,19 @@ TEST_F(Form1Test, TheConfirmationShowsEveryValueInPrintForm) {
               "Latitude\t\t .5\r"
               "Longitude\t\t 78.48\r"
               "Timezone\t\tGMT +  5.5 hrs\r"
-              "Filename\t\t" + path("AzaanTimes.dat") + "\r"
-              "\r"
-              "Do you want to proceed?");
+              "Filename\t\t" +
+                  path("AzaanTimes.dat") +
+                  "\r"
+                  "\r"
+                  "Do you want to proceed?");
     EXPECT_EQ(desk.messageBoxes[0].style, 68);
     EXPECT_EQ(desk.messageBoxes[0].title, "Verify entered information");
 
     enterPlace("x", "-12abc", "-.25", "-5");
     create();
-    EXPECT_TRUE(desk.messageBoxes.back().text.contains("Latitude\t\t-12\rLongitude\t\t-.25\r"
-                                                       "Timezone\t\tGMT + -5 hrs\r"));
+    EXPECT_TRUE(
+        desk.messageBoxes.back().text.contains("Latitude\t\t-12\rLongitude\t\t-.25\r"
+                                               "Timezone\t\tGMT + -5 hrs\r"));
 }
 
 TEST_F(Form1Test, NoAtEitherQuestionWritesNothing) {
@@ -132,8 +135,8 @@ TEST_F(Form1Test, NoAtEitherQuestionWritesNothing) {
     desk.answers = {Yes, No};
     create();
     ASSERT_EQ(desk.messageBoxes.size(), 3u);
-    EXPECT_EQ(desk.messageBoxes[2].text, "The file " + path("AzaanTimes.dat") +
-                                             " already exists.\r\rDo you want to over-write?");
+    EXPECT_EQ(desk.messageBoxes[2].text,
+              "The file " + path("AzaanTimes.dat") + " already exists.\r\rDo you want to over-write?");
     EXPECT_EQ(desk.messageBoxes[2].style, 52);
     EXPECT_EQ(desk.messageBoxes[2].title, "Velstra");
     EXPECT_EQ(readFile(path("AzaanTimes.dat")), "old times\r\n");
@@ -217,7 +220,8 @@ TEST_F(Form1Test, ANameIsShownAsItWillBeWritten) {
         QTest::mouseClick(form->Label2, Qt::LeftButton);  // the heading follows the name
         // The heading shows the name as typed, its first letter not raised.
         const QString heading = QString("Prayer times in ") + c.shown + " on ";
-        EXPECT_TRUE(form->Label2->text().startsWith(heading, Qt::CaseInsensitive)) << form->Label2->text().toStdString();
+        EXPECT_TRUE(form->Label2->text().startsWith(heading, Qt::CaseInsensitive))
+            << form->Label2->text().toStdString();
         desk.messageBoxes.clear();
         desk.answers = {Yes, Yes};  // proceed, and over-write the file of the case before
         create();
@@ -242,8 +246,7 @@ TEST_F(Form1Test, TheEndBeepsReportsAndOpensTheFileInTheTextViewer) {
     desk.answers = {Yes};
     create();
     ASSERT_EQ(desk.messageBoxes.size(), 2u);
-    EXPECT_EQ(desk.messageBoxes[1].text,
-              "Prayer times calculated and written to the file\r\rAzaanTimes.dat");
+    EXPECT_EQ(desk.messageBoxes[1].text, "Prayer times calculated and written to the file\r\rAzaanTimes.dat");
     EXPECT_EQ(desk.messageBoxes[1].style, 0);
     EXPECT_EQ(desk.messageBoxes[1].title, "");
     EXPECT_EQ(pointerDuringMessage, (std::vector<int>{0, 11}));

@@ -45,8 +45,7 @@ TEST_F(Form1FaultTest, AFolderWhereTheFileShouldBeIsReportedNotAskedAbout) {
     desk.answers = {Yes, Yes};
     create();
     ASSERT_EQ(desk.messageBoxes.size(), 2u);
-    expectWriteFailure(path("AzaanTimes.dat"),
-                       "A folder of that name stands where the file should be.");
+    expectWriteFailure(path("AzaanTimes.dat"), "A folder of that name stands where the file should be.");
     expectNoOverwriteQuestion();
     EXPECT_TRUE(QFileInfo(path("AzaanTimes.dat")).isDir());
     EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});
@@ -81,8 +80,8 @@ TEST_F(Form1FaultTest, AMissingFolderIsReportedWithTheReason) {
     desk.answers = {Yes};
     create();
     ASSERT_EQ(desk.messageBoxes.size(), 2u);
-    ASSERT_TRUE(desk.messageBoxes[1].text.startsWith(
-        "The file " + path("nosuch/AzaanTimes.dat") + " could not be written.\r\r"));
+    ASSERT_TRUE(desk.messageBoxes[1].text.startsWith("The file " + path("nosuch/AzaanTimes.dat") +
+                                                     " could not be written.\r\r"));
     EXPECT_TRUE(desk.messageBoxes[1].text.contains("No such file or directory"))
         << desk.messageBoxes[1].text.toStdString();
     EXPECT_EQ(desk.messageBoxes[1].style, 16);
@@ -117,16 +116,15 @@ TEST_F(Form1FaultTest, TheOverwriteQuestionAsksAboutTheFileInItsOwnFolder) {
     desk.answers = {Yes, desktop::answer::No};
     create();
     ASSERT_EQ(desk.messageBoxes.size(), 2u);
-    EXPECT_EQ(desk.messageBoxes[1].text, "The file " + path("sub/AzaanTimes.dat") +
-                                             " already exists.\r\rDo you want to over-write?");
+    EXPECT_EQ(desk.messageBoxes[1].text,
+              "The file " + path("sub/AzaanTimes.dat") + " already exists.\r\rDo you want to over-write?");
 }
 
 TEST_F(Form1FaultTest, AWriteFailingPartWayKeepsTheOldFileWhole) {
     for (int linesWritten : {0, 5, 12, 200, 384}) {
         SCOPED_TRACE(linesWritten);
-        open(QDate(2026, 1, 1), [linesWritten](engine::LineSink& file) {
-            return std::make_unique<FailingSink>(file, linesWritten);
-        });
+        open(QDate(2026, 1, 1),
+             [linesWritten](engine::LineSink& file) { return std::make_unique<FailingSink>(file, linesWritten); });
         writeFile(path("AzaanTimes.dat"), oldTimes);
         desk.messageBoxes.clear();
         desk.commandLines.clear();
@@ -134,8 +132,7 @@ TEST_F(Form1FaultTest, AWriteFailingPartWayKeepsTheOldFileWhole) {
         desk.answers = {Yes, Yes};
         create();
         ASSERT_EQ(desk.messageBoxes.size(), 3u);
-        expectWriteFailure(path("AzaanTimes.dat"),
-                           "Writing to the disk failed part way (the disk may be full).");
+        expectWriteFailure(path("AzaanTimes.dat"), "Writing to the disk failed part way (the disk may be full).");
         EXPECT_EQ(desk.beeps, beeps);
         EXPECT_EQ(readFile(path("AzaanTimes.dat")), oldTimes);
         EXPECT_EQ(folderEntries(), QStringList{"AzaanTimes.dat"});  // no temporary file left

@@ -59,8 +59,8 @@ TEST_F(HeadingTest, ALongNameIsCutShortInsideTheHeadingsOwnArea) {
         EXPECT_TRUE(shown.startsWith("Prayer times in ")) << shown.toStdString();
         EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
         const QRect area = form->Label2->contentsRect();
-        const QRect needed = form->Label2->fontMetrics().boundingRect(
-            area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
+        const QRect needed =
+            form->Label2->fontMetrics().boundingRect(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
         EXPECT_LE(needed.width(), area.width());
         EXPECT_LE(needed.height(), area.height());
         // The caption itself stays whole.

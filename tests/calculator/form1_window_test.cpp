@@ -145,8 +145,8 @@ TEST_F(Form1Test, APickOverwritesTypedNumbers) {
 // One notch of the wheel as the window system delivers it: to the window, at a point of a control.
 void WheelOver(QWidget* window, QWidget* control, QPoint at, int notches) {
     const QPointF inWindow = control->mapTo(window, at);
-    QWheelEvent wheel(inWindow, window->mapToGlobal(inWindow), QPoint(), QPoint(0, 120 * notches),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(inWindow, window->mapToGlobal(inWindow), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QSpontaneKeyEvent::setSpontaneous(&wheel);
     QApplication::sendEvent(window->windowHandle(), &wheel);
 }
@@ -259,7 +259,9 @@ TEST_F(Form1Test, TheAsrChoiceChangesOnlyAsr) {
 
 TEST_F(Form1Test, TodayIsNumberedInAYearWithTwentyNineFebruaryDays) {
     const std::pair<QDate, int> days[] = {
-        {QDate(2024, 2, 29), 60}, {QDate(2026, 3, 1), 61}, {QDate(2026, 12, 31), 366},
+        {QDate(2024, 2, 29), 60},
+        {QDate(2026, 3, 1), 61},
+        {QDate(2026, 12, 31), 366},
         {QDate(2026, 1, 1), 1},
     };
     for (auto [date, dayNo] : days) {
@@ -279,11 +281,10 @@ TEST_F(Form1Test, HeadingClickRecomputesAndHoverShowsTheToolTip) {
     EXPECT_EQ(desk.beeps, beeps + 1);
     EXPECT_EQ(form->MousePointer(), 0);
 
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), form->Label2->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), form->Label2->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form->Label2, &move);
-    EXPECT_EQ(form->Label2->toolTip(),
-              "Prayer times in Abha on January 1 (without Daylight Saving Time)");
+    EXPECT_EQ(form->Label2->toolTip(), "Prayer times in Abha on January 1 (without Daylight Saving Time)");
 }
 
 TEST_F(Form1Test, EnteringABoxSelectsFromTheCaretToTheEnd) {
@@ -350,7 +351,8 @@ TEST_F(Form1Test, IconAndButtonsShowTheProgramsPictures) {
     using testing_support::IconShows;
     using testing_support::SourcePicture;
     for (const char* size : {"16", "32", "64"})
-        EXPECT_TRUE(IconShows(form->windowIcon(), SourcePicture(QString("calculator/resources/velstra_%1.png").arg(size))))
+        EXPECT_TRUE(
+            IconShows(form->windowIcon(), SourcePicture(QString("calculator/resources/velstra_%1.png").arg(size))))
             << size;
     EXPECT_TRUE(IconShows(form->Command3->icon(), SourcePicture("calculator/resources/worldmap_button.png")));
     EXPECT_TRUE(IconShows(form->Command4->icon(), SourcePicture("calculator/resources/internet_button.png")));
@@ -359,8 +361,7 @@ TEST_F(Form1Test, IconAndButtonsShowTheProgramsPictures) {
 TEST_F(Form1Test, LayoutCaptionsColoursAndTabOrder) {
     EXPECT_EQ(form->Label1[0]->text(), "City name");
     EXPECT_EQ(form->Label1[9]->text(), "Positive on East, Negative on West (of Greenwich)");
-    EXPECT_EQ(form->Label1[0]->toolTip(),
-              "Select your city or enter name, latitude, longitude and time zone.");
+    EXPECT_EQ(form->Label1[0]->toolTip(), "Select your city or enter name, latitude, longitude and time zone.");
     EXPECT_EQ(form->Option1[0]->text(), "One shadow length (Sha'fi sect)");
     EXPECT_EQ(form->Option1[1]->text(), "Two shadow length (Hanafi sect)");
     EXPECT_EQ(form->Command1[1]->text(), "Create Prayer Times File");
@@ -376,14 +377,12 @@ TEST_F(Form1Test, LayoutCaptionsColoursAndTabOrder) {
     EXPECT_EQ(form->Label1[5]->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), QColor(0, 128, 0));
 
-    QWidget* expected[] = {form->Combo1[0], form->Text1[1], form->Text1[2], form->Text1[3],
-                           form->Text1[4], form->Option1[0], form->Option1[1], form->Command3,
-                           form->Command4, form->Command1[1]};
+    QWidget* expected[] = {form->Combo1[0],  form->Text1[1],   form->Text1[2], form->Text1[3], form->Text1[4],
+                           form->Option1[0], form->Option1[1], form->Command3, form->Command4, form->Command1[1]};
     for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
         QWidget* next = expected[i]->nextInFocusChain();
         // Skip what lies inside a control (the place list's own text box) and what takes no tab.
-        while (next != expected[i + 1] &&
-               (expected[i]->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)))
+        while (next != expected[i + 1] && (expected[i]->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)))
             next = next->nextInFocusChain();
         EXPECT_EQ(next, expected[i + 1]) << "after tab position " << i;
     }

@@ -29,13 +29,13 @@ TEST(MapClick, EdgesAndClamps) {
         const char* longitude;
     };
     const Case cases[] = {
-        {0, 1800, " 21.36", "-180.00"},     // left edge
-        {6600, 0, " 90.00", " 37.58"},      // top edge
-        {6600, 4720, "-90.00", " 37.58"},   // the foot of the counted height
-        {6600, 5000, "-90.00", " 37.58"},   // below it: held at -90
-        {11500, 1800, " 21.36", " 180.00"}, // past the outer width: held at 180
-        {5460, 2360, "  0.00", "  0.00"},   // the middle
-        {5470, 2370, "  -.38", "   .33"},   // below 1: no "0" before the point
+        {0, 1800, " 21.36", "-180.00"},      // left edge
+        {6600, 0, " 90.00", " 37.58"},       // top edge
+        {6600, 4720, "-90.00", " 37.58"},    // the foot of the counted height
+        {6600, 5000, "-90.00", " 37.58"},    // below it: held at -90
+        {11500, 1800, " 21.36", " 180.00"},  // past the outer width: held at 180
+        {5460, 2360, "  0.00", "  0.00"},    // the middle
+        {5470, 2370, "  -.38", "   .33"},    // below 1: no "0" before the point
     };
     for (const Case& c : cases) {
         const MapPick pick = PickMapPoint(c.x, c.y, ExampleWidth, ExampleHeight);
@@ -69,7 +69,7 @@ TEST(MapClick, KaabaMeridianPointsUpAtAnyLatitude) {
 
 TEST(MapClick, QiblaUsesTheRoundedValues) {
     // 26.2849 shows as 26.28, and the needle turns for 26.28, not 26.2849.
-    const float y = (90.0f - 26.2849f) * 4300.0f / 180.0f;  // a 10800 x 4800 window: map 4300 high
+    const float y = (90.0f - 26.2849f) * 4300.0f / 180.0f;        // a 10800 x 4800 window: map 4300 high
     const MapPick pick = PickMapPoint(7804.17f, y, 10800, 4800);  // 80.139 E
     ASSERT_EQ(pick.latitudeText, " 26.28");
     ASSERT_EQ(pick.longitudeText, " 80.14");

@@ -61,8 +61,8 @@ TEST(PlaceTable, NamesHoldNothingTheTimesFileWouldBreakOn) {
 
 TEST(PlaceTable, NumbersAreTheirShortestText) {
     for (const Place& place : PlaceTable()) {
-        for (std::string text : {std::string(place.latitude), std::string(place.longitude),
-                                 std::string(place.timeZone)}) {
+        for (std::string text :
+             {std::string(place.latitude), std::string(place.longitude), std::string(place.timeZone)}) {
             SCOPED_TRACE(std::string(place.name) + " " + text);
             ASSERT_FALSE(text.empty());
             std::size_t used = 0;
@@ -80,16 +80,23 @@ TEST(PlaceTable, NumbersAreTheirShortestText) {
 
 TEST(PlaceTable, ShownNameRaisesOnlyTheFirstCharacter) {
     const std::pair<const char*, const char*> cases[] = {
-        {"adelaide", "Adelaide"},         {"alice springs", "Alice springs"},
-        {"New york", "New york"},         {"washingtondc", "Washingtondc"},
-        {"Hyderabad, India", "Hyderabad, India"}, {"", ""},
+        {"adelaide", "Adelaide"},
+        {"alice springs", "Alice springs"},
+        {"New york", "New york"},
+        {"washingtondc", "Washingtondc"},
+        {"Hyderabad, India", "Hyderabad, India"},
+        {"", ""},
         {"\xC3\xBCr\xC3\xBCmqi", "\xC3\x9Cr\xC3\xBCmqi"},  // "ürümqi" -> "Ürümqi"
-        {"\xC3\xB7x", "\xC3\xB7x"},                            // the division sign has no capital
+        {"\xC3\xB7x", "\xC3\xB7x"},                        // the division sign has no capital
         {"1st street", "1st street"},
-        {"\xC5\x82\xC3\xB3" "d\xC5\xBA", "\xC5\x81\xC3\xB3" "d\xC5\xBA"},  // "łódź" -> "Łódź"
+        {"\xC5\x82\xC3\xB3"
+         "d\xC5\xBA",
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA"},  // "łódź" -> "Łódź"
         {"\xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1"},  // "αθήνα" -> "Αθήνα"
-        {"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0", "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0"},  // "москва" -> "Москва"
-        {"\xC3\xBF", "\xC5\xB8"},  // "ÿ" -> "Ÿ", outside Latin-1
+        {"\xD0\xBC\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
+         "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0"},  // "москва" -> "Москва"
+        {"\xC3\xBF", "\xC5\xB8"},                              // "ÿ" -> "Ÿ", outside Latin-1
     };
     for (auto [stored, shown] : cases) EXPECT_EQ(ShownPlaceName(stored), shown);
 }

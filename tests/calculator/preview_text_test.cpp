@@ -6,8 +6,7 @@ namespace calculator {
 namespace {
 
 TEST(PreviewText, ThreeLinesFromTheDayLine) {
-    const std::string line =
-        " 1, Jan 1,#  5.34 AM#,#  6.58 AM#,# 12.24 PM#,#  3.29 PM#,#  5.49 PM#,#  7.18 PM#";
+    const std::string line = " 1, Jan 1,#  5.34 AM#,#  6.58 AM#,# 12.24 PM#,#  3.29 PM#,#  5.49 PM#,#  7.18 PM#";
     EXPECT_EQ(PreviewLines(line),
               "Fajr:  5:34 AM  Asr:  3:29 PM\r\n"
               "Tulu:  6:58 AM\tMaghrib:  5:49 PM\r\n"
@@ -15,8 +14,7 @@ TEST(PreviewText, ThreeLinesFromTheDayLine) {
 }
 
 TEST(PreviewText, TimesWithoutAnHourDigitKeepTheirWidth) {
-    const std::string line =
-        " 366, Dec 31,#   .45 AM#,#  6.58 AM#,# 11.59 AM#,#  3.29 PM#,#  5.49 PM#,# 11.59 PM#";
+    const std::string line = " 366, Dec 31,#   .45 AM#,#  6.58 AM#,# 11.59 AM#,#  3.29 PM#,#  5.49 PM#,# 11.59 PM#";
     EXPECT_EQ(PreviewLines(line),
               "Fajr:   :45 AM  Asr:  3:29 PM\r\n"
               "Tulu:  6:58 AM\tMaghrib:  5:49 PM\r\n"

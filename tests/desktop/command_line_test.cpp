@@ -39,20 +39,17 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Notepad.EXE /x/azaan.log", KnownProgram::TextViewer, "viewer", "/x/azaan.log"},
         // Shell syntax is only text in the one argument.
         LineCase{"notepad /a;rm -rf x", KnownProgram::TextViewer, "viewer", "/a;rm -rf x"},
-        LineCase{"notepad $(touch y) | cat > z", KnownProgram::TextViewer, "viewer",
-                 "$(touch y) | cat > z"},
+        LineCase{"notepad $(touch y) | cat > z", KnownProgram::TextViewer, "viewer", "$(touch y) | cat > z"},
         LineCase{"notepad", KnownProgram::TextViewer, "viewer", ""},
         LineCase{"notepad   ", KnownProgram::TextViewer, "viewer", ""},
         // The calculator is always the one beside the running program.
         LineCase{"velstra", KnownProgram::Calculator, "/opt/suite/velstra", ""},
         LineCase{"/x/Velstra.exe", KnownProgram::Calculator, "/opt/suite/velstra", ""},
         LineCase{"C:\\Suite\\VELSTRA.EXE", KnownProgram::Calculator, "/opt/suite/velstra", ""},
-        LineCase{"/home/me/my apps/Velstra.exe", KnownProgram::Calculator, "/opt/suite/velstra",
-                 ""},
+        LineCase{"/home/me/my apps/Velstra.exe", KnownProgram::Calculator, "/opt/suite/velstra", ""},
         // Any other word is started as it stands.
         LineCase{"  /usr/bin/less  /tmp/a b", KnownProgram::None, "/usr/bin/less", "/tmp/a b"},
-        LineCase{"velstrax", KnownProgram::None, "velstrax", ""},
-        LineCase{"", KnownProgram::None, "", ""}));
+        LineCase{"velstrax", KnownProgram::None, "velstrax", ""}, LineCase{"", KnownProgram::None, "", ""}));
 
 TEST(CommandLine, KeepsTheArgumentExactlyAsWritten) {
     const desktop::CommandLine parsed = desktop::parseCommandLine("notepad \t /a  b\t\"c\" ");

@@ -65,17 +65,14 @@ TEST(MessageBox, StyleGivesButtonsIconAndAnswers) {
     };
     const Case cases[] = {
         {0, QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, Ok},
-        {1 + 32, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question,
-         QMessageBox::Cancel, Cancel},
-        {3 + 48, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning,
-         QMessageBox::No, No},
+        {1 + 32, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question, QMessageBox::Cancel, Cancel},
+        {3 + 48, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning, QMessageBox::No, No},
         {4 + 16, QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical, QMessageBox::Yes, Yes},
         {64, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, Ok},
     };
     for (const Case& c : cases) {
         SeenBox seen;
-        EXPECT_EQ(answerBox("Text", c.style, "Title", seen, press(c.pressed)), c.expected)
-            << c.style;
+        EXPECT_EQ(answerBox("Text", c.style, "Title", seen, press(c.pressed)), c.expected) << c.style;
         EXPECT_EQ(seen.buttons, c.buttons) << c.style;
         EXPECT_EQ(seen.icon, c.icon) << c.style;
         EXPECT_EQ(seen.title, "Title");
@@ -100,8 +97,7 @@ TEST(MessageBox, CarriageReturnsBreakLinesAndAnEmptyTitleIsTheProgramsName) {
     const QString saved = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName("Kelvora");
     SeenBox seen;
-    const QString text = QString("Do you want to run ?") + QChar(13) + QChar(13) +
-                         "Note: click on the button '<<'.";
+    const QString text = QString("Do you want to run ?") + QChar(13) + QChar(13) + "Note: click on the button '<<'.";
     answerBox(text, 51, "", seen, press(QMessageBox::Cancel));
     QCoreApplication::setApplicationName(saved);
 

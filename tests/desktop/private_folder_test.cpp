@@ -42,7 +42,7 @@ TEST_F(PrivateFolderTest, TheSessionsRuntimeFolderWhenItIsPrivate) {
         EXPECT_EQ(chosen.path, fallback + "/") << notPrivate;
         EXPECT_TRUE(chosen.refusal.empty());
     }
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::lstat(fallback.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     EXPECT_EQ(st.st_uid, me);

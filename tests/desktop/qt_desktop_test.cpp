@@ -74,7 +74,7 @@ TEST(QtDesktop, TheTempFolderIsPrivateWhateverTmpdirSays) {
     EXPECT_TRUE(temp.refusal.isEmpty()) << temp.refusal.toStdString();
     ASSERT_FALSE(temp.path.empty());
     EXPECT_EQ(temp.path.back(), '/');
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::lstat(temp.path.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_uid, ::getuid());
@@ -153,8 +153,7 @@ TEST(QtDesktop, TrayIconCanBeAddedAndDeletedWithoutATray) {
     desktop::QtDesktop desk;
     int events = 0;
     // The offscreen platform has no notification area: adding reports it, nothing breaks.
-    EXPECT_EQ(desk.addTrayIcon(QIcon(), "Kelvora", [&](desktop::TrayEvent) { ++events; }),
-              desk.trayAvailable());
+    EXPECT_EQ(desk.addTrayIcon(QIcon(), "Kelvora", [&](desktop::TrayEvent) { ++events; }), desk.trayAvailable());
     desk.deleteTrayIcon();
     desk.deleteTrayIcon();
     EXPECT_EQ(events, 0);

@@ -86,8 +86,9 @@ TEST(SingleInstance, AClaimedTitleIsHeldUntilItsProgramEnds) {
 TEST(SingleInstance, TitlesDifferingOnlyInPunctuationAreApart) {
     EXPECT_NE(desktop::instanceLockName("/f/", "Kelvora - v3.2"), desktop::instanceLockName("/f/", "Kelvora - v3_2"));
     // Long titles still give a short file name.
-    EXPECT_LT(std::filesystem::path(desktop::instanceLockName("/f/", QString(500, QChar('k')))).filename().string().size(),
-              80u);
+    EXPECT_LT(
+        std::filesystem::path(desktop::instanceLockName("/f/", QString(500, QChar('k')))).filename().string().size(),
+        80u);
 }
 
 // A holder killed outright leaves its lock file behind; the next start runs.
@@ -132,7 +133,7 @@ TEST(SingleInstance, TheNameLivesInTheUsersPrivateFolderWhateverTmpdirSays) {
     desktop::QtDesktop second;
     EXPECT_FALSE(second.claimWindowTitle(title));
 
-    struct stat st{};
+    struct stat st {};
     const QString folder = QFileInfo(title.lockName()).absolutePath();
     ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &st), 0) << folder.toStdString();
     EXPECT_TRUE(S_ISDIR(st.st_mode));
@@ -236,7 +237,7 @@ TEST(SingleInstance, TwoStartsFromOneProgramFolderNeverBothRunWhateverStandsInTm
         EXPECT_TRUE(one.claim(title, program));
         EXPECT_FALSE(two.claim(title, program));
 
-        struct stat st{};
+        struct stat st {};
         ASSERT_EQ(::lstat(LockFileIn(program, title).c_str(), &st), 0);
         EXPECT_TRUE(S_ISREG(st.st_mode));
         EXPECT_EQ(st.st_uid, me);
@@ -322,7 +323,7 @@ TEST(SingleInstance, SomethingPlantedAtTheProgramFoldersLockNeitherHangsNorDefea
         EXPECT_FALSE(second.claim(title, program));
         if (theirs >= 0) ::close(theirs);
 
-        struct stat st{};
+        struct stat st {};
         ASSERT_EQ(::lstat(name.c_str(), &st), 0);
         EXPECT_TRUE(S_ISREG(st.st_mode));
         EXPECT_EQ(st.st_uid, me);
@@ -409,13 +410,14 @@ TEST(SingleInstance, SimultaneousClaimsHaveExactlyOneWinner) {
             QFile left(title.lockName());
             ASSERT_TRUE(left.open(QIODevice::WriteOnly));
         }
-        if (pair % 2 == 1 && onlyTheProgramFolder) ASSERT_TRUE(test_support::PlantLink(victim, LockFileIn(program, title)));
+        if (pair % 2 == 1 && onlyTheProgramFolder)
+            ASSERT_TRUE(test_support::PlantLink(victim, LockFileIn(program, title)));
         std::barrier start(2), claimed(2);
         std::atomic<int> winners{0}, started{0};
         auto start_program = [&] {
             const int which = started++;
             const desktop::PrivateFolderCandidates where = onlyTheProgramFolder ? squatted
-                                                           : pair < 20 ? desktop::UsersPrivateFolderCandidates()
+                                                           : pair < 20  ? desktop::UsersPrivateFolderCandidates()
                                                            : which == 0 ? oneWay
                                                                         : otherWay;
             desktop::InstanceClaims claims(where);

@@ -10,15 +10,14 @@ TEST(Volume, HundredthsOfDecibelBecomeAnAmplitudeRatio) {
         double linear;
     };
     const Case cases[] = {
-        {0, 1.0},               // full
-        {-1500, 0.177827941},   // "Volume = Medium"
+        {0, 1.0},              // full
+        {-1500, 0.177827941},  // "Volume = Medium"
         {-2000, 0.1},
         {-2500, 0.0562341325},  // "Volume = Low"
         {-10000, 1e-5},
-        {600, 1.0},             // louder than full is full
+        {600, 1.0},  // louder than full is full
     };
-    for (const Case& c : cases)
-        EXPECT_NEAR(desktop::linearVolume(c.hundredths), c.linear, 1e-9) << c.hundredths;
+    for (const Case& c : cases) EXPECT_NEAR(desktop::linearVolume(c.hundredths), c.linear, 1e-9) << c.hundredths;
 }
 
 TEST(Volume, StaysWithinZeroAndOne) {

@@ -17,26 +17,26 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(LinkRuleTest, OnlyALinkIsOwnOrAnotherUsers) {
-  test_support::TempFolder folder;
-  folder.write("mine", "x");
-  folder.write("theirs", "x");
-  ASSERT_EQ(::chown(folder.file("theirs").c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
-  fs::create_symlink(folder.file("mine"), folder.file("own link"));
-  ASSERT_TRUE(test_support::PlantLink(folder.file("mine"), folder.file("planted link")));
-  fs::create_directory(folder.file("folder"));
-  struct Case {
-    const char* name;
-    bool own, anotherUsers;
-  } cases[] = {
-      {"own link", true, false},   {"planted link", false, true}, {"mine", false, false},
-      {"theirs", false, false},    {"folder", false, false},
-  };
-  for (const Case& c : cases) {
-    struct stat st{};
-    ASSERT_EQ(::lstat(folder.file(c.name).c_str(), &st), 0) << c.name;
-    EXPECT_EQ(IsUsersOwnLink(st), c.own) << c.name;
-    EXPECT_EQ(IsAnotherUsersLink(st), c.anotherUsers) << c.name;
-  }
+    test_support::TempFolder folder;
+    folder.write("mine", "x");
+    folder.write("theirs", "x");
+    ASSERT_EQ(::chown(folder.file("theirs").c_str(), test_support::AnotherUser, test_support::AnotherUser), 0);
+    fs::create_symlink(folder.file("mine"), folder.file("own link"));
+    ASSERT_TRUE(test_support::PlantLink(folder.file("mine"), folder.file("planted link")));
+    fs::create_directory(folder.file("folder"));
+    struct Case {
+        const char* name;
+        bool own, anotherUsers;
+    } cases[] = {
+        {"own link", true, false}, {"planted link", false, true}, {"mine", false, false},
+        {"theirs", false, false},  {"folder", false, false},
+    };
+    for (const Case& c : cases) {
+        struct stat st {};
+        ASSERT_EQ(::lstat(folder.file(c.name).c_str(), &st), 0) << c.name;
+        EXPECT_EQ(IsUsersOwnLink(st), c.own) << c.name;
+        EXPECT_EQ(IsAnotherUsersLink(st), c.anotherUsers) << c.name;
+    }
 }
 
 }  // namespace

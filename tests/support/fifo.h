@@ -19,12 +19,13 @@ class FifoWithWriter {
 public:
     explicit FifoWithWriter(std::string path) : path_(std::move(path)) {
         made_ = ::mkfifo(path_.c_str(), 0600) == 0;
-        if (made_) writer_ = std::thread([this] {
-            while (!done_) {
-                const int fd = ::open(path_.c_str(), O_WRONLY);
-                if (fd >= 0) ::close(fd);
-            }
-        });
+        if (made_)
+            writer_ = std::thread([this] {
+                while (!done_) {
+                    const int fd = ::open(path_.c_str(), O_WRONLY);
+                    if (fd >= 0) ::close(fd);
+                }
+            });
     }
     ~FifoWithWriter() {
         if (!made_) return;
@@ -60,7 +61,7 @@ public:
     bool made() const { return fd_ >= 0; }
     // Whether the FIFO is still a FIFO.
     bool stillThere() const {
-        struct stat st{};
+        struct stat st {};
         return ::lstat(path_.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
     }
 

@@ -16,9 +16,7 @@ ScriptedDesktop::ScriptedDesktop() : clock(QDate(2026, 1, 1), QTime(12, 0, 0)) {
     temp = tempDir_.path() + "/";
 }
 
-ScriptedDesktop::~ScriptedDesktop() {
-    player = nullptr;
-}
+ScriptedDesktop::~ScriptedDesktop() { player = nullptr; }
 
 void ScriptedDesktop::clickTray(desktop::TrayEvent event) {
     if (trayCallback) trayCallback(event);
@@ -46,18 +44,15 @@ int ScriptedDesktop::shellOpen(const std::string& target, const QString& paramet
 void ScriptedDesktop::setClipboardText(const QString& text) { clipboard.push_back(text); }
 void ScriptedDesktop::beep() { ++beeps; }
 QDateTime ScriptedDesktop::now() { return clock; }
-std::string ScriptedDesktop::programFolder() {
-    return folderBytes.empty() ? desktop::PathBytes(folder) : folderBytes;
-}
+std::string ScriptedDesktop::programFolder() { return folderBytes.empty() ? desktop::PathBytes(folder) : folderBytes; }
 desktop::TempFolder ScriptedDesktop::tempFolder() {
     if (ownTempFolder.isEmpty()) return {tempBytes.empty() ? desktop::PathBytes(temp) : tempBytes, tempRefusal};
-    return desktop::TempFolderOf(
-        desktop::ChoosePrivateFolder({"", "", desktop::PathBytes(ownTempFolder), ::getuid()}));
+    return desktop::TempFolderOf(desktop::ChoosePrivateFolder({"", "", desktop::PathBytes(ownTempFolder), ::getuid()}));
 }
 
 bool ScriptedDesktop::claimWindowTitle(const QString& title) {
-    const bool held = std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) !=
-                      runningWindowTitles.end();
+    const bool held =
+        std::find(runningWindowTitles.begin(), runningWindowTitles.end(), title) != runningWindowTitles.end();
     if (!held) claimedTitles.push_back(title);
     return !held;
 }

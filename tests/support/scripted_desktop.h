@@ -45,25 +45,25 @@ public:
     ~ScriptedDesktop() override;
 
     // --- script ---
-    std::deque<int> answers;       // next message-box answers, front first
+    std::deque<int> answers;                  // next message-box answers, front first
     int defaultAnswer = desktop::answer::Ok;  // when the queue is empty
     // Called while a message box is "open", before it returns (may be empty).
     std::function<void(const MessageBoxCall&)> duringMessageBox;
     bool commandLinesStart = true;
     int shellOpenResult = desktop::shell::Success;
-    QDateTime clock;               // what now() returns
-    QString folder;                // programFolder(); a fresh temporary folder
-    std::string folderBytes;       // when set, programFolder() in place of folder: a name that is no UTF-8
-    QString temp;                  // tempFolder(); a fresh temporary folder with "/"
-    std::string tempBytes;         // when set, tempFolder() in place of temp: a name that is no UTF-8
-    QString tempRefusal;           // tempFolder()'s refusal
+    QDateTime clock;          // what now() returns
+    QString folder;           // programFolder(); a fresh temporary folder
+    std::string folderBytes;  // when set, programFolder() in place of folder: a name that is no UTF-8
+    QString temp;             // tempFolder(); a fresh temporary folder with "/"
+    std::string tempBytes;    // when set, tempFolder() in place of temp: a name that is no UTF-8
+    QString tempRefusal;      // tempFolder()'s refusal
     // When set, tempFolder() judges this folder afresh at every call by the
     // rules for the program's own /tmp folder (made when missing, refused when
     // it is not the user's alone) in place of answering temp and tempRefusal.
     QString ownTempFolder;
     std::vector<QString> runningWindowTitles;  // titles a claim finds held
     bool trayPresent = true;
-    int playStateWhilePlaying = 3; // play state after a file name is set
+    int playStateWhilePlaying = 3;  // play state after a file name is set
 
     // --- record ---
     std::vector<MessageBoxCall> messageBoxes;
@@ -97,8 +97,7 @@ public:
     desktop::TempFolder tempFolder() override;
     bool claimWindowTitle(const QString& title) override;
     bool trayAvailable() override;
-    bool addTrayIcon(const QIcon& icon, const QString& tip,
-                     std::function<void(desktop::TrayEvent)> onEvent) override;
+    bool addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(desktop::TrayEvent)> onEvent) override;
     void deleteTrayIcon() override;
     void popupMenu(QMenu* menu) override;
     std::unique_ptr<desktop::MediaPlayer> createMediaPlayer() override;
@@ -114,7 +113,7 @@ public:
     explicit ScriptedMediaPlayer(ScriptedDesktop& owner) : owner_(owner) {}
     ~ScriptedMediaPlayer() override;
 
-    int state = 0;           // the play state the program reads; a test may set it
+    int state = 0;  // the play state the program reads; a test may set it
     QString fileName;
     int volume = 0;
 

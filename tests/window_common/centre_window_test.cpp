@@ -23,7 +23,7 @@ TEST(CentredFramePosition, CentresTheOuterFrameOnItsScreenRaisedAboveTheMiddle) 
         {{0, 0, 1280, 800}, {402, 324}, 20, {439, 218}},
         {{0, 0, 1280, 800}, {402, 324}, 0, {439, 238}},
         {{1280, 0, 1024, 768}, {402, 324}, 33, {1591, 189}},  // the second of two screens
-        {{0, 0, 1024, 768}, {1100, 900}, 20, {-38, -86}},      // larger than the screen
+        {{0, 0, 1024, 768}, {1100, 900}, 20, {-38, -86}},     // larger than the screen
     };
     for (const auto& c : cases)
         EXPECT_EQ(CentredFramePosition(c.screen, c.outer, c.raise), c.expected)

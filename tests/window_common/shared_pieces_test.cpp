@@ -29,7 +29,8 @@ TEST(TwipsToPixels, ControlsRoundDrawingsKeepFractions) {
 TEST(ProgramIcon, EverySizeShowsItsOwnPicture) {
     const QIcon icon = ProgramIcon(QStringLiteral(SUITE_SOURCE_DIR "/announcer/resources/azaan_%1.png"));
     for (int size : {16, 32, 64}) {
-        const QImage picture = testing_support::SourcePicture(QStringLiteral("announcer/resources/azaan_%1.png").arg(size));
+        const QImage picture =
+            testing_support::SourcePicture(QStringLiteral("announcer/resources/azaan_%1.png").arg(size));
         EXPECT_TRUE(testing_support::IconShows(icon, picture)) << size;
     }
 }
