@@ -368,9 +368,10 @@ TEST_F(ModifyTest, ANewFileThatWouldNotReadAsAWholeYearKeepsTheOldOne) {
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
         EXPECT_TRUE(desk.messageBoxes[0].text.contains("The file was left as it was."));
-        if (std::string(c.name) == "at the limit")
+        if (std::string(c.name) == "at the limit") {
             EXPECT_EQ(desk.messageBoxes[0].text, "The prayer times could not be saved to\r" + timesPath() +
                                                      "\r\rReason: " + c.says + "\r\rThe file was left as it was.");
+        }
         EXPECT_TRUE(desk.commandLines.empty());
         // Nothing new to show, and the main window still reads today's record from it.
         EXPECT_EQ(savesShown, 0);
@@ -457,11 +458,12 @@ TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
         ASSERT_EQ(desk.messageBoxes.size(), 1u);
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
-        if (std::string(c.name) == "missing")
+        if (std::string(c.name) == "missing") {
             EXPECT_EQ(desk.messageBoxes[0].text,
                       "Azaan times data file not found or cannot be read:\r" + timesPath() +
                           "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
                           "year is loaded.");
+        }
         EXPECT_FALSE(m->Command1->isEnabled());
         EXPECT_FALSE(m->Command3[0]->isEnabled());
         EXPECT_EQ(m->List1[2]->count(), 0);

@@ -74,7 +74,9 @@ TEST_F(Form1Test, PreviewColumnsLineUpWithTabsEveryEightCharacters) {
     const QFontMetricsF metrics(form->Text2->font());
     const qreal cell = metrics.horizontalAdvance(' ');
     for (QChar c : form->Text2->toPlainText() + "0123456789")
-        if (c != '\t' && c != '\n') EXPECT_EQ(metrics.horizontalAdvance(c), cell) << "'" << c.toLatin1() << "'";
+        if (c != '\t' && c != '\n') {
+            EXPECT_EQ(metrics.horizontalAdvance(c), cell) << "'" << c.toLatin1() << "'";
+        }
     EXPECT_DOUBLE_EQ(form->Text2->tabStopDistance(), 8 * cell);
 
     // "Fajr:  5:34 AM  Asr:  3:29 PM" / "Tulu:  6:58 AM\tMaghrib:  5:49 PM" / "Zuhr: 12:24 PM\tIsha:  7:18 PM"

@@ -300,8 +300,12 @@ TEST(SingleInstance, SomethingPlantedAtTheProgramFoldersLockNeitherHangsNorDefea
         const std::string name = LockFileIn(program, title);
         const std::string what = planted;
         int theirs = -1;
-        if (what == "their link to the user's file") ASSERT_TRUE(test_support::PlantLink(victim, name));
-        if (what == "their dangling link") ASSERT_TRUE(test_support::PlantLink(nowhere, name));
+        if (what == "their link to the user's file") {
+            ASSERT_TRUE(test_support::PlantLink(victim, name));
+        }
+        if (what == "their dangling link") {
+            ASSERT_TRUE(test_support::PlantLink(nowhere, name));
+        }
         if (what == "their FIFO") {
             ASSERT_EQ(::mkfifo(name.c_str(), 0666), 0);
             ASSERT_EQ(::chown(name.c_str(), them, them), 0);
@@ -348,16 +352,18 @@ TEST(SingleInstance, WhereTheProgramFolderCannotTakeItsLockStartsAreJudgedAsBefo
         const FreshTitle title;
         std::string program = std::string(where) == "none given" ? "" : folders.program();
         if (std::string(where) == "gone") program += "/gone";
-        if (std::string(where) == "a folder at the name")
+        if (std::string(where) == "a folder at the name") {
             ASSERT_TRUE(std::filesystem::create_directory(LockFileIn(program, title)));
+        }
 
         desktop::InstanceClaims first(none), second(none);
         EXPECT_TRUE(first.claim(title, program));
         EXPECT_TRUE(second.claim(title, program));
 
         const FreshTitle another;
-        if (std::string(where) == "a folder at the name")
+        if (std::string(where) == "a folder at the name") {
             ASSERT_TRUE(std::filesystem::create_directory(LockFileIn(program, another)));
+        }
         desktop::InstanceClaims third(system), fourth(system);
         EXPECT_TRUE(third.claim(another, program));
         EXPECT_FALSE(fourth.claim(another, program));
@@ -410,8 +416,9 @@ TEST(SingleInstance, SimultaneousClaimsHaveExactlyOneWinner) {
             QFile left(title.lockName());
             ASSERT_TRUE(left.open(QIODevice::WriteOnly));
         }
-        if (pair % 2 == 1 && onlyTheProgramFolder)
+        if (pair % 2 == 1 && onlyTheProgramFolder) {
             ASSERT_TRUE(test_support::PlantLink(victim, LockFileIn(program, title)));
+        }
         std::barrier start(2), claimed(2);
         std::atomic<int> winners{0}, started{0};
         auto start_program = [&] {

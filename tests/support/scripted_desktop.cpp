@@ -96,12 +96,12 @@ void ScriptedMediaPlayer::setFileName(const std::string& path) {
 
 void ScriptedMediaPlayer::stop() {
     state = 0;
-    owner_.playerCalls.push_back({PlayerCall::Stop, {}, 0});
+    owner_.playerCalls.push_back({PlayerCall::Stop, {}, 0, {}});
 }
 
 void ScriptedMediaPlayer::setVolume(int hundredthsOfDecibel) {
     volume = hundredthsOfDecibel;
-    owner_.playerCalls.push_back({PlayerCall::Volume, {}, hundredthsOfDecibel});
+    owner_.playerCalls.push_back({PlayerCall::Volume, {}, hundredthsOfDecibel, {}});
 }
 
 }  // namespace testing_support
