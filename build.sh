@@ -38,19 +38,15 @@ case "$mode" in
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -E '^e2e'
-    fuzzers=$(ls fuzz/*.cpp 2>/dev/null | xargs -r -n1 basename | sed 's/\.cpp$//')
-    if [ -n "$fuzzers" ]; then
-      echo "== fuzzing =="
-      cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DSUITE_BUILD_FUZZERS=ON \
-        -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_BENCHMARKS=OFF >/dev/null
-      for name in $fuzzers; do
-        cmake --build build-fuzz -j "$jobs" --target "$name"
-        corpus=build-fuzz/corpus/$name
-        mkdir -p "$corpus"
-        seeds=tests/data/fuzz/$name
-        # A short, bounded run: enough to catch a crash, a hang or a read past the end.
-        build-fuzz/fuzz/$name -max_total_time=60 -timeout=5 "$corpus" $( [ -d "$seeds" ] && echo "$seeds" )
-      done
-    fi
+    echo "== fuzzing =="
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DSUITE_BUILD_FUZZERS=ON \
+      -DSUITE_BUILD_TESTS=OFF -DSUITE_BUILD_BENCHMARKS=OFF >/dev/null
+    for source in fuzz/*.cpp; do
+      name=$(basename "$source" .cpp)
+      cmake --build build-fuzz -j "$jobs" --target "$name"
+      mkdir -p "build-fuzz/corpus/$name"
+      # A short, bounded run from the seeds: enough to catch a crash, a hang or a read past the end.
+      "build-fuzz/fuzz/$name" -max_total_time=60 -timeout=5 "build-fuzz/corpus/$name" "tests/data/fuzz/$name"
+    done
     ;;
 esac

@@ -21,7 +21,7 @@ case "$mode" in
     packages+=(
       libgtest-dev libgmock-dev libbenchmark-dev
       clang libclang-rt-dev
-      xvfb xauth xdotool trayer x11-utils imagemagick libglib2.0-bin
+      xvfb xdotool trayer x11-utils imagemagick libglib2.0-bin
       tesseract-ocr tesseract-ocr-eng
     )
     ;;
