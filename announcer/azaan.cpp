@@ -233,7 +233,7 @@ void Azaan::buildMenu() {
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
 std::string Azaan::ProgramFolder() const { return desk_.programFolder(); }
-std::string Azaan::TimesFilePath() const { return ProgramFolder() + "/" + TimesFileName; }
+std::string Azaan::TimesFilePath() const { return ProgramFolder() + "/" + engine::TimesFileName; }
 
 // ---------------------------------------------------------------- start-up
 
