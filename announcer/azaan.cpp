@@ -35,6 +35,7 @@
 #include <QWindow>
 
 using window_common::Q;
+using window_common::S;
 using window_common::SetTextColour;
 using window_common::Twips;
 using window_common::TwipsToPixels;
@@ -444,7 +445,7 @@ void Azaan::remakeTimeTexts() { TodayTimeTexts = MakeTodayTimeTexts(TodayTimes);
 // A shift that stops part-way leaves the texts and the sunrise caption as they
 // were: the record's next reading (followRecord) remakes the texts.
 void Azaan::ApplyDST() {
-    if (!announcer::ApplyDST(TodayTimes, Text1->text().toStdString())) return;
+    if (!announcer::ApplyDST(TodayTimes, S(Text1->text()))) return;
     remakeTimeTexts();
     Label7[6]->setText(Q(TodayTimeTexts[SunriseTime]));
 }
@@ -491,7 +492,7 @@ void Azaan::UpdateTimes() {
 
 void Azaan::UpdateDST() {
     SettingsControls c;
-    c.hoursText = Text1->text().toStdString();
+    c.hoursText = S(Text1->text());
     c.playTicked = Check1->isChecked();
     for (int i = 0; i < 3; ++i)
         if (Option1[i]->isChecked()) c.volumeIndex = i;

@@ -24,6 +24,7 @@
 #include <utility>
 
 using window_common::Q;
+using window_common::S;
 using window_common::SetTextColour;
 using window_common::Twips;
 using window_common::TwipsToPixels;
@@ -176,7 +177,7 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome), desktop::PathText(TimesFilePath()).toStdString())),
+    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome), desktop::PathTextUtf8(TimesFilePath()))),
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
 
@@ -239,13 +240,13 @@ void Modify::Command3_Click(int Index) {
     if (!DayTimes.loaded() || d < 1 || d > engine::DaysInYear) return;
     // The box is the value the user sees: step its text, then store all six boxes.
     QLineEdit* box = Text2[static_cast<size_t>(FirstTimeBox + Index / 2)];
-    const std::optional<std::string> moved = SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
+    const std::optional<std::string> moved = SteppedTimeText(S(box->text()), Index % 2 == 0 ? -1 : +1);
     if (!moved) return;
     box->setText(Q(*moved));
     box->setCursorPosition(0);  // a date in front of the time shows from its start
     std::array<std::string, TimesPerDay> texts;
     for (int prayer = FajrTime; prayer < TimesPerDay; ++prayer)
-        texts[static_cast<size_t>(prayer)] = Text2[static_cast<size_t>(FirstTimeBox + prayer)]->text().toStdString();
+        texts[static_cast<size_t>(prayer)] = S(Text2[static_cast<size_t>(FirstTimeBox + prayer)]->text());
     DayTimes.storeTexts(d, texts);
 }
 
@@ -256,14 +257,14 @@ void Modify::Command1_Click() {
     Command4->click();
 
     const std::string path = TimesFilePath();
-    const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
+    const std::vector<std::string> lines = DayTimes.editorForm(S(Text1->text()));
     // Checked before it is written: the announcer must be able to read what it gets.
     std::optional<std::string> refusal = ReadBackProblem(lines);
     if (!refusal) {
         if (const files::SaveResult failure = files::SaveTextFile(path, lines)) refusal = failure->reason;
     }
     if (refusal) {
-        desk_.messageBox(Q(EditorSaveFailure(desktop::PathText(path).toStdString(), *refusal)),
+        desk_.messageBox(Q(EditorSaveFailure(desktop::PathTextUtf8(path), *refusal)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }
