@@ -19,6 +19,7 @@
 #include "window_common/centre_window.h"
 #include "window_common/program_icon.h"
 #include "window_common/twips.h"
+#include "window_common/window_font.h"
 #include "window_common/window_text.h"
 
 #include <QAction>
@@ -76,9 +77,7 @@ int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 
 
 Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), desk_(desk) {
     setWindowTitle(QStringLiteral("Prayer times"));  // the design title, until start-up gives the real one
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(window_common::WindowFontInPoints());
 
     buildControls();
     buildMenu();

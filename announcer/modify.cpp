@@ -11,6 +11,7 @@
 #include "files/times_file_at.h"
 #include "window_common/centre_window.h"
 #include "window_common/twips.h"
+#include "window_common/window_font.h"
 #include "window_common/window_text.h"
 
 #include <QComboBox>
@@ -65,10 +66,7 @@ Modify::Modify(desktop::Desktop& desk, std::string timesPath, std::function<void
 void Modify::buildControls() {
     setWindowTitle(QStringLiteral("Fine-Tune Prayer Times"));
     setFixedSize(TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips));
-    // The toolkit's usual 8-point sans, as the main window uses.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(window_common::WindowFontInPoints());
 
     Label1[8] = new QLabel(QStringLiteral("Note:"), this);
     Label1[8]->move(TwipsToPixels(315), TwipsToPixels(45));
@@ -83,7 +81,7 @@ void Modify::buildControls() {
     Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The stand-in sans is wider than the toolkit's own: at the window's size the note
     // takes four lines, which 600 twips cannot hold; a little smaller it keeps to three.
-    QFont note = font;
+    QFont note = font();
     note.setPointSizeF(7.5);
     Label1[0]->setFont(note);
     Label1[0]->setGeometry(Twips(315, 270, 5295, 600));
