@@ -2,6 +2,7 @@
 
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/day_display.h"
+#include "announcer/core/file_in_folder.h"
 #include "announcer/core/daylight_saving.h"
 #include "announcer/core/log_book.h"
 #include "announcer/core/messages.h"
@@ -19,6 +20,7 @@
 #include "window_common/centre_window.h"
 #include "window_common/program_icon.h"
 #include "window_common/twips.h"
+#include "window_common/window_font.h"
 #include "window_common/window_text.h"
 
 #include <QAction>
@@ -35,6 +37,7 @@
 #include <QWindow>
 
 using window_common::Q;
+using window_common::S;
 using window_common::SetTextColour;
 using window_common::Twips;
 using window_common::TwipsToPixels;
@@ -75,9 +78,7 @@ int SecondsOfDay(const QDateTime& t) { return t.time().msecsSinceStartOfDay() / 
 
 Azaan::Azaan(desktop::Desktop& desk, QWidget* parent) : QMainWindow(parent), desk_(desk) {
     setWindowTitle(QStringLiteral("Prayer times"));  // the design title, until start-up gives the real one
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(window_common::WindowFontInPoints());
 
     buildControls();
     buildMenu();
@@ -233,7 +234,7 @@ void Azaan::buildMenu() {
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
 std::string Azaan::ProgramFolder() const { return desk_.programFolder(); }
-std::string Azaan::TimesFilePath() const { return ProgramFolder() + "/" + TimesFileName; }
+std::string Azaan::TimesFilePath() const { return FileInFolder(ProgramFolder(), engine::TimesFileName); }
 
 // ---------------------------------------------------------------- start-up
 
@@ -444,7 +445,7 @@ void Azaan::remakeTimeTexts() { TodayTimeTexts = MakeTodayTimeTexts(TodayTimes);
 // A shift that stops part-way leaves the texts and the sunrise caption as they
 // were: the record's next reading (followRecord) remakes the texts.
 void Azaan::ApplyDST() {
-    if (!announcer::ApplyDST(TodayTimes, Text1->text().toStdString())) return;
+    if (!announcer::ApplyDST(TodayTimes, S(Text1->text()))) return;
     remakeTimeTexts();
     Label7[6]->setText(Q(TodayTimeTexts[SunriseTime]));
 }
@@ -491,7 +492,7 @@ void Azaan::UpdateTimes() {
 
 void Azaan::UpdateDST() {
     SettingsControls c;
-    c.hoursText = Text1->text().toStdString();
+    c.hoursText = S(Text1->text());
     c.playTicked = Check1->isChecked();
     for (int i = 0; i < 3; ++i)
         if (Option1[i]->isChecked()) c.volumeIndex = i;
@@ -548,7 +549,7 @@ void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
 // A recording the player could not open without stopping the program (a FIFO,
 // a device, a folder) is passed over, as the player passes over a missing one.
 void Azaan::playRecording(const std::string& name) {
-    const std::string path = ProgramFolder() + "/" + name;
+    const std::string path = FileInFolder(ProgramFolder(), name);
     if (PlayerMayOpen(path)) MediaPlayer1->setFileName(path);
 }
 
@@ -560,7 +561,7 @@ void Azaan::Command3_Click() {
     const int answer = desk_.messageBox(QString::fromLatin1(kAnotherCityQuestion),
                                         desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
     if (answer == desktop::answer::Yes)
-        desk_.startCommandLine(ProgramFolder() + "/Velstra.exe", desktop::show::NormalNoFocus);
+        desk_.startCommandLine(FileInFolder(ProgramFolder(), "Velstra.exe"), desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)
         desk_.startCommandLine("NOTEPAD  " + TimesFilePath(), desktop::show::NormalNoFocus);
 }
@@ -631,11 +632,11 @@ void Azaan::mnuFolder_Click() { ShellOpenItem(ProgramFolder(), QString()); }
 
 void Azaan::mnuViewLog_Click() {
     // The tick writes the log in lower case; the file system tells case apart.
-    desk_.startCommandLine("NOTEPAD  " + ProgramFolder() + "/" + LogBookName, desktop::show::Maximized);
+    desk_.startCommandLine("NOTEPAD  " + FileInFolder(ProgramFolder(), LogBookName), desktop::show::Maximized);
 }
 
 void Azaan::mnuHelp_Click() {
-    desk_.startCommandLine("notepad " + ProgramFolder() + "/ReadMe.txt", desktop::show::Normal);
+    desk_.startCommandLine("notepad " + FileInFolder(ProgramFolder(), "ReadMe.txt"), desktop::show::Normal);
 }
 
 void Azaan::mnuShow_Click() { showMainWindow(); }

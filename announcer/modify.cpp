@@ -11,6 +11,7 @@
 #include "files/times_file_at.h"
 #include "window_common/centre_window.h"
 #include "window_common/twips.h"
+#include "window_common/window_font.h"
 #include "window_common/window_text.h"
 
 #include <QComboBox>
@@ -24,6 +25,7 @@
 #include <utility>
 
 using window_common::Q;
+using window_common::S;
 using window_common::SetTextColour;
 using window_common::Twips;
 using window_common::TwipsToPixels;
@@ -42,9 +44,13 @@ constexpr int WidthTwips = 5895;
 constexpr int HeightTwips = 5970;
 
 // The six rows of the grid, in the frame's twips: label, time box and button tops.
-constexpr std::array<int, 6> LabelTops = {315, 780, 1275, 1770, 2220, 2715};
-constexpr std::array<int, 6> BoxTops = {270, 765, 1230, 1710, 2190, 2670};
-constexpr std::array<int, 6> ButtonTops = {285, 735, 1230, 1725, 2220, 2670};
+constexpr std::array<int, TimesPerDay> LabelTops = {315, 780, 1275, 1770, 2220, 2715};
+constexpr std::array<int, TimesPerDay> BoxTops = {270, 765, 1230, 1710, 2190, 2670};
+constexpr std::array<int, TimesPerDay> ButtonTops = {285, 735, 1230, 1725, 2220, 2670};
+
+// The prayers' time boxes are Text2[3..8] and their names Label1[2..7], Fajr first.
+constexpr int FirstTimeBox = 3;
+constexpr int FirstTimeLabel = 2;
 
 }  // namespace
 
@@ -60,10 +66,7 @@ Modify::Modify(desktop::Desktop& desk, std::string timesPath, std::function<void
 void Modify::buildControls() {
     setWindowTitle(QStringLiteral("Fine-Tune Prayer Times"));
     setFixedSize(TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips));
-    // The toolkit's usual 8-point sans, as the main window uses.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(window_common::WindowFontInPoints());
 
     Label1[8] = new QLabel(QStringLiteral("Note:"), this);
     Label1[8]->move(TwipsToPixels(315), TwipsToPixels(45));
@@ -78,7 +81,7 @@ void Modify::buildControls() {
     Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The stand-in sans is wider than the toolkit's own: at the window's size the note
     // takes four lines, which 600 twips cannot hold; a little smaller it keeps to three.
-    QFont note = font;
+    QFont note = font();
     note.setPointSizeF(7.5);
     Label1[0]->setFont(note);
     Label1[0]->setGeometry(Twips(315, 270, 5295, 600));
@@ -103,8 +106,7 @@ void Modify::buildControls() {
     Picture1->setFrameShape(QFrame::Box);
     Picture1->setGeometry(Twips(2160, 1440, 3300, 3300));
 
-    for (int row = 0; row < 6; ++row) {
-        const int c = row + 3;
+    for (int row = FajrTime; row < TimesPerDay; ++row) {
         QLabel* label = new QLabel(QString::fromLatin1(TimeNames[static_cast<size_t>(row)]), Picture1);
         SetBold(label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -112,12 +114,12 @@ void Modify::buildControls() {
         const int labelTop = TwipsToPixels(LabelTops[static_cast<size_t>(row)]);
         const int boxMiddle = TwipsToPixels(BoxTops[static_cast<size_t>(row)]) + TwipsToPixels(330) / 2;
         label->setGeometry(0, labelTop, TwipsToPixels(780), 2 * (boxMiddle - labelTop));
-        Label1[static_cast<size_t>(c - 1)] = label;
+        Label1[static_cast<size_t>(FirstTimeLabel + row)] = label;
 
         QLineEdit* box = new QLineEdit(Picture1);
         box->setReadOnly(true);
         box->setGeometry(Twips(900, BoxTops[static_cast<size_t>(row)], 1230, 330));
-        Text2[static_cast<size_t>(c)] = box;
+        Text2[static_cast<size_t>(FirstTimeBox + row)] = box;
 
         for (int k = 2 * row; k <= 2 * row + 1; ++k) {
             const bool down = k % 2 == 0;
@@ -173,7 +175,7 @@ void Modify::setEditable(bool editable) {
 }
 
 void Modify::showLoadFailure(engine::ReadOutcome outcome) {
-    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome), desktop::PathText(TimesFilePath()).toStdString())),
+    desk_.messageBox(Q(EditorLoadFailure(TimesFileProblem(outcome), desktop::PathTextUtf8(TimesFilePath()))),
                      desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
 }
 
@@ -224,24 +226,25 @@ int Modify::selectedAnchorRow() const {
 
 void Modify::List1_Click(int) {
     const int d = selectedAnchorRow();
-    if (!DayTimes.loaded() || d < 1 || d > DaysInYear) return;
-    for (int c = 3; c <= 8; ++c) Text2[static_cast<size_t>(c)]->setText(Q(DayTimes.timeText(d, c - 3)));
+    if (!DayTimes.loaded() || d < 1 || d > engine::DaysInYear) return;
+    for (int prayer = FajrTime; prayer < TimesPerDay; ++prayer)
+        Text2[static_cast<size_t>(FirstTimeBox + prayer)]->setText(Q(DayTimes.timeText(d, prayer)));
 }
 
 // ---------------------------------------------------------------- editing
 
 void Modify::Command3_Click(int Index) {
     const int d = selectedAnchorRow();
-    if (!DayTimes.loaded() || d < 1 || d > DaysInYear) return;
+    if (!DayTimes.loaded() || d < 1 || d > engine::DaysInYear) return;
     // The box is the value the user sees: step its text, then store all six boxes.
-    QLineEdit* box = Text2[static_cast<size_t>(3 + Index / 2)];
-    const std::optional<std::string> moved = SteppedTimeText(box->text().toStdString(), Index % 2 == 0 ? -1 : +1);
+    QLineEdit* box = Text2[static_cast<size_t>(FirstTimeBox + Index / 2)];
+    const std::optional<std::string> moved = SteppedTimeText(S(box->text()), Index % 2 == 0 ? -1 : +1);
     if (!moved) return;
     box->setText(Q(*moved));
     box->setCursorPosition(0);  // a date in front of the time shows from its start
-    std::array<std::string, 6> texts;
-    for (int c = 3; c <= 8; ++c)
-        texts[static_cast<size_t>(c - 3)] = Text2[static_cast<size_t>(c)]->text().toStdString();
+    std::array<std::string, TimesPerDay> texts;
+    for (int prayer = FajrTime; prayer < TimesPerDay; ++prayer)
+        texts[static_cast<size_t>(prayer)] = S(Text2[static_cast<size_t>(FirstTimeBox + prayer)]->text());
     DayTimes.storeTexts(d, texts);
 }
 
@@ -252,14 +255,14 @@ void Modify::Command1_Click() {
     Command4->click();
 
     const std::string path = TimesFilePath();
-    const std::vector<std::string> lines = DayTimes.editorForm(Text1->text().toStdString());
+    const std::vector<std::string> lines = DayTimes.editorForm(S(Text1->text()));
     // Checked before it is written: the announcer must be able to read what it gets.
     std::optional<std::string> refusal = ReadBackProblem(lines);
     if (!refusal) {
         if (const files::SaveResult failure = files::SaveTextFile(path, lines)) refusal = failure->reason;
     }
     if (refusal) {
-        desk_.messageBox(Q(EditorSaveFailure(desktop::PathText(path).toStdString(), *refusal)),
+        desk_.messageBox(Q(EditorSaveFailure(desktop::PathTextUtf8(path), *refusal)),
                          desktop::mb::OkOnly + desktop::mb::Critical, QString());
         return;
     }

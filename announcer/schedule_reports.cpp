@@ -28,7 +28,7 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
     const engine::ReadOutcome outcome = files::ReadTimesFileAt(source.timesPath, year);
     if (outcome != engine::ReadOutcome::Whole) {
         desk.messageBox(
-            Q(ScheduleUnreadableMessage(kind, TimesFileProblem(outcome), S(desktop::PathText(source.timesPath)))),
+            Q(ScheduleUnreadableMessage(kind, TimesFileProblem(outcome), desktop::PathTextUtf8(source.timesPath))),
             desktop::mb::OkOnly + desktop::mb::Exclamation, QString());
         return;
     }
@@ -55,7 +55,7 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
         RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, failure->reason)), kind);
         return;
     }
-    desk.messageBox(Q(ScheduleWriteFailure(kind, S(desktop::PathText(reportPath)), failure->reason)),
+    desk.messageBox(Q(ScheduleWriteFailure(kind, desktop::PathTextUtf8(reportPath), failure->reason)),
                     desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
 

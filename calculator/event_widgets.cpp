@@ -83,10 +83,6 @@ void PictureButton::paintEvent(QPaintEvent*) {
                          QPalette::ButtonText);
 }
 
-}  // namespace calculator
-
-namespace calculator {
-
 void WrapRadioButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -65,10 +65,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace calculator
-
-namespace calculator {
-
 // An option button whose caption wraps to its width, as the window's narrow options need.
 class WrapRadioButton : public QRadioButton {
     Q_OBJECT

@@ -18,6 +18,7 @@
 #include "window_common/centre_window.h"
 #include "window_common/program_icon.h"
 #include "window_common/twips.h"
+#include "window_common/window_font.h"
 #include "window_common/window_text.h"
 
 #include <QApplication>
@@ -99,10 +100,7 @@ Form1::~Form1() = default;
 
 void Form1::buildControls() {
     setWindowTitle("Murvenik");
-    QFont formFont("Liberation Sans");
-    formFont.setStyleHint(QFont::SansSerif);
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFont(window_common::WindowFontInPixels());
     setFixedSize(TwipsToPixels(4980), TwipsToPixels(7080));
 
     Frame1 = new QGroupBox(this);

@@ -1,6 +1,7 @@
 #include "calculator/form2.h"
 
 #include "window_common/centre_window.h"
+#include "window_common/window_font.h"
 #include "window_common/window_text.h"
 
 #include <QFontMetrics>
@@ -52,11 +53,8 @@ Form2::Form2(desktop::Desktop& desktop, QLineEdit* latitudeBox, QLineEdit* longi
     setWindowTitle("World Map");
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(10800 / TwipsPerPixel, 4800 / TwipsPerPixel);
-    QFont formFont("Liberation Sans");  // as the main window: a stand-in for the small sans serif
-    formFont.setStyleHint(QFont::SansSerif);
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFixedSize(TwipsToPixels(10800), TwipsToPixels(4800));
+    setFont(window_common::WindowFontInPixels());
     buildControls();
     Form_Load();
 }

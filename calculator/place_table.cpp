@@ -211,10 +211,6 @@ const std::array<Place, kPlaceCount>& PlaceTable() {
     return table;
 }
 
-}  // namespace calculator
-
-namespace calculator {
-
 std::string ShownPlaceName(std::string_view stored) { return engine::UpperCaseFirst(stored); }
 
 }  // namespace calculator

@@ -8,4 +8,6 @@ std::string PathBytes(const QString& path) { return QFile::encodeName(path).toSt
 
 QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
+std::string PathTextUtf8(const std::string& path) { return PathText(path).toStdString(); }
+
 }  // namespace desktop

@@ -17,4 +17,7 @@ std::string PathBytes(const QString& path);
 // character; the path itself keeps its bytes.
 QString PathText(const std::string& path);
 
+// The same text as UTF-8, for a message that names the path.
+std::string PathTextUtf8(const std::string& path);
+
 }  // namespace desktop

@@ -10,10 +10,12 @@ std::vector<std::string> EditorFormLines(const std::string& cityBoxText,
                                          const std::vector<EditorDay>& days) {
     std::vector<std::string> lines;
     lines.reserve(header.size() + days.size());
-    lines.push_back(CityLine(cityBoxText));
-    for (std::size_t i = 1; i < header.size(); ++i) {
+    for (std::size_t i = 0; i < header.size(); ++i) {
         const HeaderField& h = header[i];
-        lines.push_back(h.isNumber ? PrintForm(h.number) + " " : h.text);
+        if (i == header_field::City)
+            lines.push_back(CityLine(cityBoxText));
+        else
+            lines.push_back(h.isNumber ? PrintForm(h.number) + " " : h.text);
     }
     for (const EditorDay& day : days) {
         std::string line = PrintForm(day.dayNo) + " ," + day.date + ",";

@@ -5,14 +5,6 @@
 #include "engine/field_reader.h"
 
 namespace engine {
-namespace {
-
-bool IsNumberPosition(std::size_t index) {
-    return index == header_field::QiblaBearing || index == header_field::Latitude || index == header_field::Longitude ||
-           index == header_field::TimeZone;
-}
-
-}  // namespace
 
 ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
     out = TimesFileData{};
@@ -22,7 +14,7 @@ ReadOutcome ReadTimesFile(const std::string& bytes, TimesFileData& out) {
 
     for (std::size_t i = 0; i < out.header.size(); ++i) {
         HeaderField& h = out.header[i];
-        if (IsNumberPosition(i)) {
+        if (IsNumberField(i)) {
             const Field<double> f = reader.number();
             if (f.status == FieldStatus::EndOfFile) return ReadOutcome::Damaged;
             h.isNumber = f.ok();

@@ -24,6 +24,13 @@ inline constexpr std::size_t Longitude = 5;
 inline constexpr std::size_t TimeZone = 6;
 }  // namespace header_field
 
+// True for the header positions that hold numbers (the bearing and the place);
+// every other header field is text.
+constexpr bool IsNumberField(std::size_t position) {
+    return position == header_field::QiblaBearing || position == header_field::Latitude ||
+           position == header_field::Longitude || position == header_field::TimeZone;
+}
+
 struct HeaderField {
     bool isNumber = false;
     double number = 0;

@@ -11,8 +11,8 @@ namespace announcer {
 
 // Each is a prayer's index in TodayTimes, never Sunrise's; none = no prayer.
 struct DayDisplay {
-    std::optional<TimeIndex> next;          // text colour 16576
-    std::optional<TimeIndex> current;       // text colour 32768; every other prayer's normal
+    std::optional<TimeIndex> next;
+    std::optional<TimeIndex> current;       // every other prayer's normal
     std::string markerCaption;              // "( - 2:15 hrs)", or empty after the last time
     std::optional<TimeIndex> markerBeside;  // the prayer whose row the marker takes; none = do not move
 };

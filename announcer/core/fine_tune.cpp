@@ -9,7 +9,7 @@ namespace announcer {
 
 namespace {
 
-bool ValidRow(int d) { return d >= 1 && d <= DaysInYear; }
+bool ValidRow(int d) { return d >= 1 && d <= engine::DaysInYear; }
 
 long long FloorDiv(long long a, long long b) {
     long long q = a / b;
@@ -60,11 +60,11 @@ long long ScaledOffsetMinutes(int stepsFromStart, long long diffMinutes, int len
 }
 
 bool FineTuneYear::load(const engine::TimesFileData& data) {
-    if (data.days.size() != static_cast<size_t>(DaysInYear)) return false;
-    for (int i = 0; i < DaysInYear; ++i)
+    if (data.days.size() != static_cast<size_t>(engine::DaysInYear)) return false;
+    for (int i = 0; i < engine::DaysInYear; ++i)
         if (data.days[static_cast<size_t>(i)].dayNo != i + 1) return false;
     header_ = data.header;
-    for (int d = 1; d <= DaysInYear; ++d) {
+    for (int d = 1; d <= engine::DaysInYear; ++d) {
         const engine::DayRecord& r = data.days[static_cast<size_t>(d - 1)];
         FineTuneDay& row = days_[static_cast<size_t>(d)];
         row.dayNo = r.dayNo;
@@ -97,7 +97,7 @@ void FineTuneYear::scalePeriod(int d1, int d2, int prayer) {
     const TimeValue t2 = days_[static_cast<size_t>(d2)].times[c];
     const long long diff = ClockDiffMinutes(t1, t2);
     // The last period wraps: it runs to day 366 and aims at day 1's times.
-    const int last = d1 > d2 ? DaysInYear : d2;
+    const int last = d1 > d2 ? engine::DaysInYear : d2;
     const int length = last - d1;
     const TimeValue base{0, t1.seconds};
     // Each cell is a time of day on the base day: no period hands a day on to the next.
@@ -118,8 +118,8 @@ void FineTuneYear::scaleAll(const std::vector<int>& anchorDays) {
 
 std::vector<std::string> FineTuneYear::editorForm(const std::string& cityBoxText) const {
     std::vector<engine::EditorDay> days;
-    days.reserve(DaysInYear);
-    for (int d = 1; d <= DaysInYear; ++d) {
+    days.reserve(engine::DaysInYear);
+    for (int d = 1; d <= engine::DaysInYear; ++d) {
         const FineTuneDay& row = days_[static_cast<size_t>(d)];
         engine::EditorDay out;
         out.dayNo = row.dayNo;

@@ -13,8 +13,6 @@
 
 namespace announcer {
 
-using engine::DaysInYear;
-
 struct FineTuneDay {
     int dayNo = 0;
     std::string date;
@@ -28,7 +26,7 @@ public:
     bool load(const engine::TimesFileData& data);
     bool loaded() const { return loaded_; }
 
-    const std::string& cityLine() const { return header_[0].text; }
+    const std::string& cityLine() const { return header_[engine::header_field::City].text; }
     const FineTuneDay& day(int dayNo) const { return days_.at(static_cast<size_t>(dayNo)); }
     // Rows 1..366; the column is the prayer 0..5 (Fajr..Isha).
     TimeValue time(int dayNo, int prayer) const;
@@ -45,16 +43,16 @@ public:
     // bare time of day, so anchors either side of midnight stay minutes apart.
     void scaleAll(const std::vector<int>& anchorDays);
 
-    // The file as the editor writes it: the city box's line, header fields 2..14,
-    // 366 day lines; no closing block.
+    // The file as the editor writes it: the header with the city box's line as its
+    // City field, 366 day lines; no closing block.
     std::vector<std::string> editorForm(const std::string& cityBoxText) const;
 
 private:
     void scalePeriod(int d1, int d2, int prayer);
 
     bool loaded_ = false;
-    std::array<engine::HeaderField, 14> header_{};
-    std::array<FineTuneDay, DaysInYear + 1> days_{};  // row 0 unused
+    std::array<engine::HeaderField, engine::HeaderFieldCount> header_{};
+    std::array<FineTuneDay, engine::DaysInYear + 1> days_{};  // row 0 unused
 };
 
 // One value of the date-time scale moved by whole minutes.

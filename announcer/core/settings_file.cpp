@@ -1,5 +1,6 @@
 #include "announcer/core/settings_file.h"
 
+#include "announcer/core/file_in_folder.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
 #include "files/atomic_file.h"
@@ -7,16 +8,13 @@
 #include "files/regular_file.h"
 
 #include <cmath>
-#include <filesystem>
 #include <vector>
 
 namespace announcer {
 
 namespace {
 
-std::filesystem::path SettingsPath(const std::string& folder) {
-    return std::filesystem::path(folder) / SettingsFileName;
-}
+std::string SettingsPath(const std::string& folder) { return FileInFolder(folder, SettingsFileName); }
 
 // The hours as the box shows them: no blanks, "0" before the point.
 std::string BoxForm(double v) {
@@ -62,7 +60,7 @@ std::string SettingsFileBytes(const SettingsControls& controls) {
 }
 
 bool WriteSettingsFile(const std::string& folder, const SettingsControls& controls) {
-    const std::string path = SettingsPath(folder).string();
+    const std::string path = SettingsPath(folder);
     // Lines already on disk stay as they are: no save every minute for nothing.
     // Another user's link is no file of ours, whatever it leads to: it is replaced.
     if (!files::IsPlantedLink(path)) {
@@ -92,7 +90,7 @@ SettingsReading ParseSettingsFile(const std::string& bytes) {
 }
 
 SettingsReading ReadSettingsFile(const std::string& folder) {
-    const files::FileBytes file = files::ReadFileBytes(SettingsPath(folder).string(), SettingsFileByteLimit);
+    const files::FileBytes file = files::ReadFileBytes(SettingsPath(folder), SettingsFileByteLimit);
     if (file.status != files::FileRead::Read) return SettingsReading{};
     return ParseSettingsFile(file.bytes);
 }

@@ -21,23 +21,27 @@ RecordReading Stopped(RecordStop stop) {
     return RecordReading{stop == RecordStop::TodayFound ? RecordOutcome::Found : RecordOutcome::Damaged, stop};
 }
 
+// Where a header number goes in the record; nothing for a field the announcer drops.
+double* NumberTarget(TodayRecord& record, std::size_t field) {
+    namespace field_at = engine::header_field;
+    switch (field) {
+        case field_at::QiblaBearing: return &record.qiblahDirection;
+        case field_at::Latitude: return &record.latitude;
+        case field_at::Longitude: return &record.longitude;
+        case field_at::TimeZone: return &record.timeZone;
+        default: return nullptr;
+    }
+}
+
 // The header's bearing and place go into the record with the city; the others are
 // read and dropped. An empty number field is kept as 0, as the box rule reads "".
 bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& stop) {
-    namespace field_at = engine::header_field;
     for (std::size_t field = 0; field < engine::HeaderFieldCount; ++field) {
-        double* target = nullptr;
-        switch (field) {
-            case field_at::QiblaBearing: target = &record.qiblahDirection; break;
-            case field_at::Latitude: target = &record.latitude; break;
-            case field_at::Longitude: target = &record.longitude; break;
-            case field_at::TimeZone: target = &record.timeZone; break;
-            default: break;
-        }
-        if (target) {
+        if (engine::IsNumberField(field)) {
             const auto f = reader.number();
             if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
-                *target = f.status == engine::FieldStatus::Value ? f.value : 0.0;
+                if (double* target = NumberTarget(record, field))
+                    *target = f.status == engine::FieldStatus::Value ? f.value : 0.0;
                 continue;
             }
             stop = StopFor(f.status);
@@ -45,7 +49,7 @@ bool ReadHeader(engine::FieldReader& reader, TodayRecord& record, RecordStop& st
         }
         const auto f = reader.text();
         if (f.status == engine::FieldStatus::Value || f.status == engine::FieldStatus::Empty) {
-            if (field == field_at::City)
+            if (field == engine::header_field::City)
                 record.cityName = f.status == engine::FieldStatus::Value
                                       ? engine::CityLine(engine::FileTextAsUtf8(f.value))
                                       : std::string();

@@ -20,7 +20,7 @@ inline int TodayNo(const CivilDate& date) { return TodayNo(date.month, date.day)
 // keeps the value it had before (so pass the previous values in). A reading
 // that stops before today's record leaves no time at all.
 struct TodayRecord {
-    // Header field 1 as UTF-8 text (a Windows-1252 name decoded), in the form the
+    // Header field City as UTF-8 text (a Windows-1252 name decoded), in the form the
     // writers give a name (a control character a hand-made file holds is a blank):
     // the captions, the log book and the schedules show it so.
     std::string cityName;
@@ -29,7 +29,7 @@ struct TodayRecord {
     double longitude = 0;               // header field Longitude
     double timeZone = 0;                // header field TimeZone
     std::optional<double> recordDayNo;  // DayNo of the last record read; empty for an empty field
-    TodayTimes times;                   // today's fields 3..8, unshifted (day 0); none unless found
+    TodayTimes times;                   // today's six time fields, unshifted (day 0); none unless found
 };
 
 enum class RecordOutcome {
@@ -58,8 +58,5 @@ RecordReading ReadTodayRecord(const std::string& fileBytes, int todayNo, TodayRe
 
 // The same from a file; Missing (record untouched) when it cannot be opened.
 RecordReading ReadTodayRecordAt(const std::string& path, int todayNo, TodayRecord& record);
-
-// The times file's name in the announcer's folder.
-using engine::TimesFileName;
 
 }  // namespace announcer

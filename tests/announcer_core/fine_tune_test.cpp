@@ -203,7 +203,7 @@ TEST(ScaleAll, OneStepAcrossMidnightLeavesTheRestOfTheYearNearMidnight) {
         FineTuneYear year = Loaded(data);
         Step(year, c.day, c.prayer, c.minutes);
         year.scaleAll(PeriodStarts(PeriodKind::Monthly));
-        for (int d = 1; d <= DaysInYear; ++d) {
+        for (int d = 1; d <= engine::DaysInYear; ++d) {
             const TimeValue t = year.time(d, c.prayer);
             EXPECT_EQ(t.day, 0) << d;
             EXPECT_LE(FromMidnight(t), 2) << d << " " << year.timeText(d, c.prayer);

@@ -44,7 +44,7 @@ TEST(HostileFilesTest, SettingsFromAFifoADeviceOrTooLongAreNotRead) {
 
 TEST(HostileFilesTest, TodaysRecordFromAFifoIsMissing) {
     test_support::TempFolder folder;
-    const std::string path = folder.file(TimesFileName);
+    const std::string path = folder.file(engine::TimesFileName);
     testing_support::FifoWithWriter writer(path);
     ASSERT_TRUE(writer.made());
     TodayRecord record;
@@ -53,7 +53,7 @@ TEST(HostileFilesTest, TodaysRecordFromAFifoIsMissing) {
 
 TEST(HostileFilesTest, TodaysRecordFromAHugeFileIsDamaged) {
     test_support::TempFolder folder;
-    const std::string path = folder.file(TimesFileName);
+    const std::string path = folder.file(engine::TimesFileName);
     fs::copy_file(SUITE_TEST_DATA "/AzaanTimes_abha.dat", path);
     fs::resize_file(path, engine::TimesFileByteLimit + 1);
     TodayRecord record;

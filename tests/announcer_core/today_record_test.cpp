@@ -185,21 +185,21 @@ TEST(TodayRecordFileTest, MissingFileChangesNothing) {
     TodayRecord r;
     r.cityName = "Before";
     r.times = Day1Times;
-    const auto reading = ReadTodayRecordAt(folder.file(TimesFileName), 1, r);
+    const auto reading = ReadTodayRecordAt(folder.file(engine::TimesFileName), 1, r);
     EXPECT_EQ(reading.outcome, RecordOutcome::Missing);
     EXPECT_EQ(reading.stop, RecordStop::CannotOpen);
     EXPECT_EQ(r.cityName, "Before");
     EXPECT_EQ(r.times[FajrTime]->seconds, Hm(5, 1));
     // A folder in the file's place cannot be read either.
-    std::filesystem::create_directory(folder.file(TimesFileName));
-    EXPECT_EQ(ReadTodayRecordAt(folder.file(TimesFileName), 1, r).outcome, RecordOutcome::Missing);
+    std::filesystem::create_directory(folder.file(engine::TimesFileName));
+    EXPECT_EQ(ReadTodayRecordAt(folder.file(engine::TimesFileName), 1, r).outcome, RecordOutcome::Missing);
 }
 
 TEST(TodayRecordFileTest, ReadsAFileInTheFolder) {
     test_support::TempFolder folder;
-    folder.write(TimesFileName, Header() + Day(" 1", 1) + Day(" 2", 2));
+    folder.write(engine::TimesFileName, Header() + Day(" 1", 1) + Day(" 2", 2));
     TodayRecord r;
-    EXPECT_EQ(ReadTodayRecordAt(folder.file(TimesFileName), 2, r).outcome, RecordOutcome::Found);
+    EXPECT_EQ(ReadTodayRecordAt(folder.file(engine::TimesFileName), 2, r).outcome, RecordOutcome::Found);
     EXPECT_EQ(r.times[FajrTime]->seconds, Hm(5, 2));
 }
 

@@ -266,6 +266,13 @@ TEST(TimesFile, BothFormsReadBackAlike) {
     EXPECT_EQ(all[1], "# Qiblah direction clockwise from North (in degrees): \r");
 }
 
+// Lines 3, 5, 6 and 7 of the header (the bearing and the place) are the numbers;
+// the city, the comments and the column line are text.
+TEST(TimesFile, NumberFieldsAreTheBearingAndThePlace) {
+    for (std::size_t i = 0; i < HeaderFieldCount; ++i)
+        EXPECT_EQ(IsNumberField(i), i == 2 || i == 4 || i == 5 || i == 6) << i;
+}
+
 TEST(EditorForm, DayLineForm) {
     std::array<HeaderField, 14> header{};
     header[2] = {true, -4.5, ""};
