@@ -1,6 +1,6 @@
 #include "calculator/form1.h"
 
-#include "calculator/create_messages.h"
+#include "calculator/messages.h"
 #include "calculator/form2.h"
 #include "calculator/output_path.h"
 #include "calculator/place_table.h"
@@ -358,16 +358,14 @@ int Form1::ShellOpen(const QString& target, const QString& parameters) {
 
 void Form1::Command4_Click() {
     desk_.setClipboardText(GazetteerAddress);
-    QString question = "Velstra will now try to open the site " + GazetteerAddress + "\r\r" +
-                       "If the site fails to open, launch your Web browser and paste this address "
-                       "in the address field by pressing Ctrl-V (the address has been copied on "
-                       "Windows clipboard)";
-    if (desk_.messageBox(question, desktop::mb::OkCancel, QString()) != desktop::answer::Ok) return;
+    if (desk_.messageBox(Q(GazetteerQuestion(S(GazetteerAddress))), desktop::mb::OkCancel, QString()) !=
+        desktop::answer::Ok)
+        return;
     int result = ShellOpen(GazetteerAddress, QString());
     if (result == desktop::shell::NoAssociation)
-        desk_.messageBox("Error opening internet site.", desktop::mb::OkOnly, QString());
+        desk_.messageBox(kSiteOpenFailed, desktop::mb::OkOnly, QString());
     else if (result == desktop::shell::AccessDenied)
-        desk_.messageBox("Access denied", desktop::mb::OkOnly, QString());
+        desk_.messageBox(kSiteAccessDenied, desktop::mb::OkOnly, QString());
 }
 
 // --- the create command ---
@@ -438,7 +436,7 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     header.asrFactor = AsrFactor;
 
     if (auto failure = files::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
-        reportWriteFailure(failure->reason);
+        reportWriteFailure(WriteFailureReason(*failure));
         return false;
     }
     return true;

@@ -19,9 +19,9 @@ TEST(OutputPath, RefusesNamesThatCannotBeAFile) {
     const std::string folder = dir.path().toStdString();
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
 
-    EXPECT_TRUE(OutputFileProblem(folder + "/", ""));
-    EXPECT_TRUE(OutputFileProblem(folder + "/sub", "sub"));
-    EXPECT_TRUE(OutputFileProblem(folder + "/sub/", "sub/"));
+    EXPECT_EQ(OutputFileProblem(folder + "/", ""), "The output file box holds no file name.");
+    EXPECT_EQ(OutputFileProblem(folder + "/sub", "sub"), "A folder of that name stands where the file should be.");
+    EXPECT_EQ(OutputFileProblem(folder + "/sub/", "sub/"), "The name ends with a folder separator, not a file name.");
     EXPECT_FALSE(OutputFileProblem(folder + "/AzaanTimes.dat", "AzaanTimes.dat"));
     EXPECT_FALSE(OutputFileProblem(folder + "/nosuch/AzaanTimes.dat", "nosuch/AzaanTimes.dat"));
 }
