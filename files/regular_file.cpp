@@ -39,6 +39,13 @@ int OpenRegularFile(const std::string& path, int flags) {
     return fd;
 }
 
+bool IsReadableRegularFileOrNothing(const std::string& path) {
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) return errno == ENOENT;
+    ::close(fd);
+    return true;
+}
+
 bool IsPlantedLink(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);

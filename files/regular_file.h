@@ -18,6 +18,12 @@ namespace files {
 // (EINVAL): nothing is cut or made here.
 int OpenRegularFile(const std::string& path, int flags);
 
+// True when a regular file (a link is followed) opens for reading at path, or
+// when nothing stands there at all; false for a FIFO, device or folder, or a
+// file that will not open. Found out without ever waiting: a FIFO is never
+// opened in a way that waits for somebody to write into it.
+bool IsReadableRegularFileOrNothing(const std::string& path);
+
 // True when path is a symbolic link that another user made: in a folder others
 // can write into, such a link leads wherever they chose, so it is never written
 // through, only replaced itself. The user's own links are followed.
