@@ -1,7 +1,7 @@
 #include "calculator/form1.h"
 
-#include "calculator/messages.h"
 #include "calculator/form2.h"
+#include "calculator/messages.h"
 #include "calculator/output_path.h"
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
@@ -15,6 +15,7 @@
 #include "engine/solar.h"
 #include "engine/times_file.h"
 #include "files/calculator_file.h"
+#include "files/name_look.h"
 #include "window_common/centre_window.h"
 #include "window_common/program_icon.h"
 #include "window_common/twips.h"
@@ -399,12 +400,13 @@ void Form1::Command1_Click(int) {
         return;
 
     // Ask about the very file that will be written; a name that cannot be a file is refused.
-    if (auto problem = OutputFileProblem(OutputFile, fileBox)) {
+    const files::NameLook look = files::LookAtName(OutputFile);
+    if (auto problem = OutputFileProblem(fileBox, look)) {
         desk_.messageBox(Q(WriteFailureMessage(OutputFile, *problem)), desktop::mb::OkOnly + desktop::mb::Critical,
                          QString());
         return;
     }
-    if (OutputFileExists(OutputFile) &&
+    if (AsksToOverwrite(look) &&
         desk_.messageBox(Q(OverwriteQuestion(OutputFile)), desktop::mb::YesNo + desktop::mb::Exclamation,
                          kOverwriteTitle) != desktop::answer::Yes)
         return;
