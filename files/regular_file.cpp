@@ -46,11 +46,6 @@ bool IsReadableRegularFileOrNothing(const std::string& path) {
     return true;
 }
 
-bool IsPlantedLink(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
-}
-
 namespace {
 
 // Through the user's own link, kept only once the link is known to be still

@@ -24,11 +24,6 @@ int OpenRegularFile(const std::string& path, int flags);
 // opened in a way that waits for somebody to write into it.
 bool IsReadableRegularFileOrNothing(const std::string& path);
 
-// True when path is a symbolic link that another user made: in a folder others
-// can write into, such a link leads wherever they chose, so it is never written
-// through, only replaced itself. The user's own links are followed.
-bool IsPlantedLink(const std::string& path);
-
 // Writes all of data to fd, going on after interruptions; false with err set otherwise.
 bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
 
