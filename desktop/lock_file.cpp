@@ -48,8 +48,8 @@ void RemoveKilledStartsLeftovers(const std::string& path) {
 
 // Whether the name leads to the file open at fd.
 bool NameLeadsTo(const std::string& path, int fd) {
-    struct stat named {
-    }, held{};
+    struct stat named {};
+    struct stat held {};
     return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &held) == 0 && named.st_dev == held.st_dev &&
            named.st_ino == held.st_ino;
 }
