@@ -1,7 +1,6 @@
 #include "announcer/modify.h"
 
 #include "announcer/core/messages.h"
-#include "announcer/core/times_file_problem.h"
 #include "announcer/core/today_times.h"
 #include "desktop/enter_key.h"
 #include "desktop/path_text.h"

@@ -1,7 +1,6 @@
 #include "announcer/schedule_reports.h"
 
 #include "announcer/core/messages.h"
-#include "announcer/core/times_file_problem.h"
 #include "desktop/path_text.h"
 #include "desktop/private_folder.h"
 #include "engine/times_file.h"

@@ -1,7 +1,7 @@
 #include "calculator/form1.h"
 
-#include "calculator/create_messages.h"
 #include "calculator/form2.h"
+#include "calculator/messages.h"
 #include "calculator/output_path.h"
 #include "calculator/place_table.h"
 #include "calculator/preview_text.h"
@@ -15,6 +15,7 @@
 #include "engine/solar.h"
 #include "engine/times_file.h"
 #include "files/calculator_file.h"
+#include "files/name_look.h"
 #include "window_common/centre_window.h"
 #include "window_common/program_icon.h"
 #include "window_common/twips.h"
@@ -356,16 +357,14 @@ int Form1::ShellOpen(const QString& target, const QString& parameters) {
 
 void Form1::Command4_Click() {
     desk_.setClipboardText(GazetteerAddress);
-    QString question = "Velstra will now try to open the site " + GazetteerAddress + "\r\r" +
-                       "If the site fails to open, launch your Web browser and paste this address "
-                       "in the address field by pressing Ctrl-V (the address has been copied on "
-                       "Windows clipboard)";
-    if (desk_.messageBox(question, desktop::mb::OkCancel, QString()) != desktop::answer::Ok) return;
+    if (desk_.messageBox(Q(GazetteerQuestion(S(GazetteerAddress))), desktop::mb::OkCancel, QString()) !=
+        desktop::answer::Ok)
+        return;
     int result = ShellOpen(GazetteerAddress, QString());
     if (result == desktop::shell::NoAssociation)
-        desk_.messageBox("Error opening internet site.", desktop::mb::OkOnly, QString());
+        desk_.messageBox(kSiteOpenFailed, desktop::mb::OkOnly, QString());
     else if (result == desktop::shell::AccessDenied)
-        desk_.messageBox("Access denied", desktop::mb::OkOnly, QString());
+        desk_.messageBox(kSiteAccessDenied, desktop::mb::OkOnly, QString());
 }
 
 // --- the create command ---
@@ -399,12 +398,13 @@ void Form1::Command1_Click(int) {
         return;
 
     // Ask about the very file that will be written; a name that cannot be a file is refused.
-    if (auto problem = OutputFileProblem(OutputFile, fileBox)) {
+    const files::NameLook look = files::LookAtName(OutputFile);
+    if (auto problem = OutputFileProblem(fileBox, look)) {
         desk_.messageBox(Q(WriteFailureMessage(OutputFile, *problem)), desktop::mb::OkOnly + desktop::mb::Critical,
                          QString());
         return;
     }
-    if (OutputFileExists(OutputFile) &&
+    if (AsksToOverwrite(look) &&
         desk_.messageBox(Q(OverwriteQuestion(OutputFile)), desktop::mb::YesNo + desktop::mb::Exclamation,
                          kOverwriteTitle) != desktop::answer::Yes)
         return;
@@ -436,7 +436,7 @@ bool Form1::writeTimesFile(const std::string& cityText) {
     header.asrFactor = AsrFactor;
 
     if (auto failure = files::WriteCalculatorFile(OutputFile, header, wrapSink_)) {
-        reportWriteFailure(failure->reason);
+        reportWriteFailure(WriteFailureReason(*failure));
         return false;
     }
     return true;

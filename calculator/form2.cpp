@@ -1,5 +1,7 @@
 #include "calculator/form2.h"
 
+#include "calculator/messages.h"
+
 #include "window_common/centre_window.h"
 #include "window_common/window_font.h"
 #include "window_common/window_text.h"
@@ -18,9 +20,6 @@ const QColor Red(255, 0, 0);
 const QColor DarkGreen(0, 128, 0);
 const QColor Blue(0, 0, 255);
 const QColor Black(0, 0, 0);
-
-const char* const InsertQuestion = "Insert the selected latitude and longitude values?";
-const char* const ProgramTitle = "Murvenik";
 
 // Lays a label out at its twips; a caption wider than the box grows it to the right
 // rather than being cut, since the map's font need not match the designed one.
@@ -130,7 +129,7 @@ void Form2::Form_MouseDown(float x, float y) {
 void Form2::Command1_Click() { close(); }
 
 void Form2::Command2_Click() {
-    if (desktop_.messageBox(InsertQuestion, desktop::mb::YesNo, ProgramTitle) != desktop::answer::Yes) return;
+    if (desktop_.messageBox(kInsertQuestion, desktop::mb::YesNo, kMapTitle) != desktop::answer::Yes) return;
     latitudeBox_->setText(Label2[0]->text());
     longitudeBox_->setText(Label2[1]->text());
     accept();

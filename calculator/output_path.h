@@ -1,6 +1,8 @@
 // Where the times file goes, and whether that place can hold a file at all.
 #pragma once
 
+#include "files/name_look.h"
+
 #include <optional>
 #include <string>
 
@@ -9,11 +11,11 @@ namespace calculator {
 // The program's folder joined with the output-file box.
 std::string OutputFilePath(const std::string& programFolder, const std::string& fileBoxText);
 
-// Why the box cannot name the file to write (empty, or a folder, FIFO or device stands there);
-// nothing when it can.
-std::optional<std::string> OutputFileProblem(const std::string& outputFile, const std::string& fileBoxText);
+// Why the box cannot name the file to write (empty, or a folder, FIFO or device
+// stands there, as the one look at the output file found); nothing when it can.
+std::optional<std::string> OutputFileProblem(const std::string& fileBoxText, const files::NameLook& look);
 
-// Whether a file (not a folder) of that path exists: the overwrite question asks only then.
-bool OutputFileExists(const std::string& outputFile);
+// Whether the overwrite question is asked: only when a file stands there.
+bool AsksToOverwrite(const files::NameLook& look);
 
 }  // namespace calculator

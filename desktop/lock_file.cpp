@@ -1,6 +1,7 @@
 #include "desktop/lock_file.h"
 
 #include "files/leftover_name.h"
+#include "files/link_rule.h"
 #include "files/save_leftovers.h"
 
 #include <atomic>
@@ -21,8 +22,6 @@ namespace {
 constexpr int kLooks = 8;
 
 constexpr std::string_view kFreshEnd = ".new";
-
-bool IsOwnRegularFile(const struct stat& st) { return S_ISREG(st.st_mode) && st.st_uid == ::getuid(); }
 
 // The fresh lock file a start makes beside the lock file before swapping it
 // in: "<lock file>.<pid>.<n>.new".
@@ -49,8 +48,8 @@ void RemoveKilledStartsLeftovers(const std::string& path) {
 
 // Whether the name leads to the file open at fd.
 bool NameLeadsTo(const std::string& path, int fd) {
-    struct stat named {
-    }, held{};
+    struct stat named {};
+    struct stat held {};
     return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &held) == 0 && named.st_dev == held.st_dev &&
            named.st_ino == held.st_ino;
 }
@@ -87,7 +86,7 @@ std::optional<LockAttempt> SwapInFreshLockFile(const std::string& path) {
         return LockAttempt{};  // not ours to replace (a sticky folder), or no exchange on this file system
     }
     struct stat taken {};
-    if (::lstat(fresh.c_str(), &taken) == 0 && IsOwnRegularFile(taken)) {
+    if (::lstat(fresh.c_str(), &taken) == 0 && files::IsUsersOwnRegularFile(taken)) {
         ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE);
         if (NameLeadsTo(fresh, fd)) ::unlink(fresh.c_str());
         ::close(fd);
@@ -110,7 +109,7 @@ LockAttempt TakeLockFile(const std::string& path) {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EISDIR) return {};
         struct stat st {};
-        if (fd >= 0 && ::fstat(fd, &st) == 0 && IsOwnRegularFile(st)) {
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && files::IsUsersOwnRegularFile(st)) {
             // A lock file others may open is one they may lock: close it to them.
             if ((st.st_mode & 07777) != 0600) ::fchmod(fd, 0600);
             if (std::optional<LockAttempt> decided = LockIfStillNamed(path, fd)) return *decided;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/internal/write_all_bytes.h"
 #include "files/link_rule.h"
 #include "files/private_folder_rule.h"
 #include "files/regular_file.h"
@@ -212,7 +213,7 @@ void AtomicTextFile::closeFolder() {
 
 bool AtomicTextFile::flushBuffer() {
     if (failedErrno_ != 0) return false;
-    if (!WriteAllBytes(fd_, buffer_.data(), buffer_.size(), failedErrno_)) return false;
+    if (!internal::WriteAllBytes(fd_, buffer_.data(), buffer_.size(), failedErrno_)) return false;
     buffer_.clear();
     return true;
 }

@@ -13,10 +13,7 @@ SaveResult WriteCalculatorFile(const std::string& path, const engine::HeaderValu
             if (!sink.writeLine(line)) return false;
         return engine::WriteYearLines(sink, header.latitude, header.longitude, header.timeZone, header.asrFactor);
     };
-    SaveResult failure = SaveTextFile(path, writeYear);
-    if (failure && failure->kind == SaveFailure::Kind::StoppedPartWay)
-        failure->reason = "Writing to the disk failed part way (the disk may be full).";
-    return failure;
+    return SaveTextFile(path, writeYear);
 }
 
 }  // namespace files

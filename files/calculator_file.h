@@ -16,7 +16,7 @@ using SinkWrapper = std::function<std::unique_ptr<engine::LineSink>(engine::Line
 // The calculator's whole times file: the 12 header lines, the 366 day lines of the
 // header's place and Asr factor, the closing block. Written beside the old file and
 // put in its place only when complete, so a failure leaves any earlier file as it was.
-// A write that stops part way gives StoppedPartWay with the reason the user is told.
+// A write that stops part way gives StoppedPartWay.
 SaveResult WriteCalculatorFile(const std::string& path, const engine::HeaderValues& header,
                                const SinkWrapper& wrap = {});
 

@@ -8,4 +8,11 @@ bool IsUsersOwnLink(const struct stat& st) { return S_ISLNK(st.st_mode) && st.st
 
 bool IsAnotherUsersLink(const struct stat& st) { return S_ISLNK(st.st_mode) && !IsUsersOwnLink(st); }
 
+bool IsUsersOwnRegularFile(const struct stat& st) { return S_ISREG(st.st_mode) && st.st_uid == ::getuid(); }
+
+bool IsPlantedLink(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
+}
+
 }  // namespace files

@@ -1,5 +1,6 @@
 #include "files/regular_file.h"
 
+#include "files/internal/write_all_bytes.h"
 #include "files/link_rule.h"
 
 #include <cerrno>
@@ -12,7 +13,7 @@ namespace files {
 int OpenRegularFile(const std::string& path, int flags) {
     // Cutting or making would act before the file is known to be a regular one,
     // and through whatever link stands at the name: whole files are saved by
-    // atomic_file instead.
+    // SaveTextFile instead.
     if ((flags & (O_TRUNC | O_CREAT)) != 0) {
         errno = EINVAL;
         return -1;
@@ -39,9 +40,11 @@ int OpenRegularFile(const std::string& path, int flags) {
     return fd;
 }
 
-bool IsPlantedLink(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && IsAnotherUsersLink(st);
+bool IsReadableRegularFileOrNothing(const std::string& path) {
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) return errno == ENOENT;
+    ::close(fd);
+    return true;
 }
 
 namespace {
@@ -51,8 +54,9 @@ namespace {
 int OpenThroughOwnLink(const std::string& path, int flags) {
     const int fd = OpenRegularFile(path, flags);
     if (fd < 0) return -1;
-    struct stat link {
-    }, named{}, opened{};
+    struct stat link {};
+    struct stat named {};
+    struct stat opened {};
     const bool same = ::lstat(path.c_str(), &link) == 0 && IsUsersOwnLink(link) && ::stat(path.c_str(), &named) == 0 &&
                       ::fstat(fd, &opened) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
     if (!same) {
@@ -77,20 +81,6 @@ int OpenExistingToAppend(const std::string& path) {
 
 }  // namespace
 
-bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            err = errno;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,
                                 const std::function<bool(std::uintmax_t size)>& sizeFits) {
     const SaveFailure nothingAppended{SaveFailure::Kind::NoFileToAppend, {}};
@@ -102,7 +92,7 @@ SaveResult AppendToExistingFile(const std::string& path, const std::string& byte
         return nothingAppended;
     }
     int err = 0;
-    const bool written = WriteAllBytes(fd, bytes.data(), bytes.size(), err);
+    const bool written = internal::WriteAllBytes(fd, bytes.data(), bytes.size(), err);
     if (::close(fd) != 0 && written) err = errno;
     if (err == 0) return std::nullopt;
     return SaveFailure{SaveFailure::Kind::StoppedPartWay, std::strerror(err)};

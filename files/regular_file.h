@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,19 +17,17 @@ namespace files {
 // (EINVAL): nothing is cut or made here.
 int OpenRegularFile(const std::string& path, int flags);
 
-// True when path is a symbolic link that another user made: in a folder others
-// can write into, such a link leads wherever they chose, so it is never written
-// through, only replaced itself. The user's own links are followed.
-bool IsPlantedLink(const std::string& path);
-
-// Writes all of data to fd, going on after interruptions; false with err set otherwise.
-bool WriteAllBytes(int fd, const char* data, std::size_t size, int& err);
+// True when a regular file (a link is followed) opens for reading at path, or
+// when nothing stands there at all; false for a FIFO, device or folder, or a
+// file that will not open. Found out without ever waiting: a FIFO is never
+// opened in a way that waits for somebody to write into it.
+bool IsReadableRegularFileOrNothing(const std::string& path);
 
 // Appends bytes to the regular file at path, deciding from one look: the file
 // is opened and its size read from the open file, so a file removed or swapped
 // meanwhile is never taken for the one measured. NoFileToAppend, with nothing
 // written or made, when sizeFits(size) is false, when nothing stands at path (a
-// new file is saved whole by atomic_file instead), or when it is a FIFO, a
+// new file is saved whole by SaveTextFile instead), or when it is a FIFO, a
 // device, a link another user planted or anything else but a regular file or
 // the user's own link to one; StoppedPartWay when the write failed.
 SaveResult AppendToExistingFile(const std::string& path, const std::string& bytes,

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <ctime>
 
+#include "files/link_rule.h"
 #include "files/save_temp_name.h"
 
 namespace files {
@@ -48,7 +49,7 @@ void RemoveDeadLeftovers(int folderFd, const LeftoverOwner& owner) {
         if (!pid) continue;
         struct stat st {};
         if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (!S_ISREG(st.st_mode) || st.st_uid != ::getuid() || !LongUntouched(st) || !ProcessEnded(*pid)) continue;
+        if (!IsUsersOwnRegularFile(st) || !LongUntouched(st) || !ProcessEnded(*pid)) continue;
         ::unlinkat(folderFd, entry->d_name, 0);
     }
     ::closedir(listing);

@@ -1,5 +1,6 @@
 #include "announcer/core/fine_tune.h"
 
+#include "announcer/core/messages.h"
 #include "engine/editor_form.h"
 #include "engine/line_sink.h"
 
@@ -41,10 +42,8 @@ std::optional<std::string> ReadBackProblem(const std::vector<std::string>& lines
     if (engine::ReadTimesFile(file.text(), read) == engine::ReadOutcome::Whole) return std::nullopt;
     // A year grows when its times are written with seconds: a file near the limit outgrows it.
     if (file.text().size() > engine::TimesFileByteLimit)
-        return "The new file would be " + std::to_string(file.text().size()) +
-               " bytes long, and the announcer reads no times file longer than " +
-               std::to_string(engine::TimesFileByteLimit) + " bytes.";
-    return std::string("The new file would not read back as a whole year.");
+        return NewFileTooLong(file.text().size(), engine::TimesFileByteLimit);
+    return std::string(kNewFileNotWhole);
 }
 
 long long ClockDiffMinutes(TimeValue t1, TimeValue t2) {

@@ -9,6 +9,16 @@ std::string ReportTitle(ScheduleKind kind) {
 
 }  // namespace
 
+std::string TimesFileProblem(engine::ReadOutcome outcome) {
+    if (outcome == engine::ReadOutcome::Missing) return "Azaan times data file not found or cannot be read:";
+    return "Azaan times data file is damaged (it does not hold a whole year of 366 days):";
+}
+
+std::string NewFileTooLong(std::size_t size, std::size_t limit) {
+    return "The new file would be " + std::to_string(size) +
+           " bytes long, and the announcer reads no times file longer than " + std::to_string(limit) + " bytes.";
+}
+
 std::string EditorLoadFailure(const std::string& problem, const std::string& pathText) {
     return problem + "\r" + pathText +
            "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole year is loaded.";

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "announcer/core/schedule_report.h"
+#include "engine/times_file.h"
 
+#include <cstddef>
 #include <string>
 
 namespace announcer {
@@ -28,6 +30,15 @@ inline constexpr const char* kEditorHelp =
     "Do not apply any Daylight Saving Time on these values. It is applied on the main screen. ";
 
 inline constexpr const char* kEditorSaved = "File successfully updated";
+
+// The first line of a message on a times file that gives no whole year: the file is
+// missing (or unreadable) or damaged.
+std::string TimesFileProblem(engine::ReadOutcome outcome);
+
+// The editor's new file would outgrow what the announcer reads.
+std::string NewFileTooLong(std::size_t size, std::size_t limit);
+
+inline constexpr const char* kNewFileNotWhole = "The new file would not read back as a whole year.";
 
 // The editor found no whole year: the problem's line, the file as shown to the user, and what to do.
 std::string EditorLoadFailure(const std::string& problem, const std::string& pathText);

@@ -5,7 +5,7 @@
 #include "engine/print_form.h"
 #include "files/atomic_file.h"
 #include "files/file_bytes.h"
-#include "files/regular_file.h"
+#include "files/link_rule.h"
 
 #include <cmath>
 #include <vector>

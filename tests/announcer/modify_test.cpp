@@ -458,12 +458,13 @@ TEST_F(ModifyTest, MissingOrDamagedFileOffersNothingToSave) {
         ASSERT_EQ(desk.messageBoxes.size(), 1u);
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(c.says)) << desk.messageBoxes[0].text.toStdString();
         EXPECT_TRUE(desk.messageBoxes[0].text.contains(timesPath()));
-        if (std::string(c.name) == "missing") {
-            EXPECT_EQ(desk.messageBoxes[0].text,
-                      "Azaan times data file not found or cannot be read:\r" + timesPath() +
-                          "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
-                          "year is loaded.");
-        }
+        const QString problem = std::string(c.name) == "missing"
+                                    ? "Azaan times data file not found or cannot be read:"
+                                    : "Azaan times data file is damaged (it does not hold a whole year of 366 days):";
+        EXPECT_EQ(desk.messageBoxes[0].text,
+                  problem + "\r" + timesPath() +
+                      "\r\rPlease run the program Velstra to recreate it. Nothing can be saved until a whole "
+                      "year is loaded.");
         EXPECT_FALSE(m->Command1->isEnabled());
         EXPECT_FALSE(m->Command3[0]->isEnabled());
         EXPECT_EQ(m->List1[2]->count(), 0);

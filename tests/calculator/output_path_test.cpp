@@ -2,41 +2,46 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <cerrno>
 
 namespace calculator {
 namespace {
+
+using files::NameLook;
+using files::Standing;
 
 TEST(OutputPath, JoinsTheProgramFolderAndTheBox) {
     EXPECT_EQ(OutputFilePath("/opt/prayer times", "AzaanTimes.dat"), "/opt/prayer times/AzaanTimes.dat");
     EXPECT_EQ(OutputFilePath("/opt/p", "sub/AzaanTimes.dat"), "/opt/p/sub/AzaanTimes.dat");
 }
 
-TEST(OutputPath, RefusesNamesThatCannotBeAFile) {
-    QTemporaryDir dir;
-    const std::string folder = dir.path().toStdString();
-    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
-
-    EXPECT_TRUE(OutputFileProblem(folder + "/", ""));
-    EXPECT_TRUE(OutputFileProblem(folder + "/sub", "sub"));
-    EXPECT_TRUE(OutputFileProblem(folder + "/sub/", "sub/"));
-    EXPECT_FALSE(OutputFileProblem(folder + "/AzaanTimes.dat", "AzaanTimes.dat"));
-    EXPECT_FALSE(OutputFileProblem(folder + "/nosuch/AzaanTimes.dat", "nosuch/AzaanTimes.dat"));
-}
-
-TEST(OutputPath, ExistsOnlyForAFileOfThatVeryPath) {
-    QTemporaryDir dir;
-    const std::string folder = dir.path().toStdString();
-    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
-    QFile file(dir.path() + "/AzaanTimes.dat");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-
-    EXPECT_TRUE(OutputFileExists(folder + "/AzaanTimes.dat"));
-    EXPECT_FALSE(OutputFileExists(folder + "/sub/AzaanTimes.dat"));
-    EXPECT_FALSE(OutputFileExists(folder + "/sub"));
+// The refusal and the overwrite question come from one look at the output file.
+TEST(OutputPath, RefusesOrAsksFromWhatStandsAtTheName) {
+    const NameLook nothing{Standing::Nothing, ENOENT};
+    const NameLook unreachable{Standing::Nothing, ENOTDIR};
+    const NameLook file{Standing::RegularFile, 0};
+    const NameLook folder{Standing::Folder, 0};
+    const NameLook other{Standing::Other, 0};
+    struct Case {
+        const char* box;
+        NameLook look;
+        std::optional<std::string> problem;
+        bool asks;
+    } cases[] = {
+        {"", folder, "The output file box holds no file name.", false},
+        {"sub/", folder, "The name ends with a folder separator, not a file name.", false},
+        {"sub/", nothing, "The name ends with a folder separator, not a file name.", false},
+        {"sub", folder, "A folder of that name stands where the file should be.", false},
+        {"fifo", other, "Something other than a file (a FIFO or a device) stands where the file should be.", false},
+        {"AzaanTimes.dat", file, std::nullopt, true},
+        {"AzaanTimes.dat", nothing, std::nullopt, false},
+        {"nosuch/AzaanTimes.dat", nothing, std::nullopt, false},
+        {"file/AzaanTimes.dat", unreachable, std::nullopt, false},  // the save tells why
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(OutputFileProblem(c.box, c.look), c.problem) << c.box;
+        EXPECT_EQ(AsksToOverwrite(c.look), c.asks) << c.box;
+    }
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(LinkRuleTest, OnlyALinkIsOwnOrAnotherUsers) {
+TEST(LinkRuleTest, WhoseAnEntryIs) {
     test_support::TempFolder folder;
     folder.write("mine", "x");
     folder.write("theirs", "x");
@@ -26,17 +26,20 @@ TEST(LinkRuleTest, OnlyALinkIsOwnOrAnotherUsers) {
     fs::create_directory(folder.file("folder"));
     struct Case {
         const char* name;
-        bool own, anotherUsers;
+        bool own, anotherUsers, ownFile;
     } cases[] = {
-        {"own link", true, false}, {"planted link", false, true}, {"mine", false, false},
-        {"theirs", false, false},  {"folder", false, false},
+        {"own link", true, false, false}, {"planted link", false, true, false}, {"mine", false, false, true},
+        {"theirs", false, false, false},  {"folder", false, false, false},
     };
     for (const Case& c : cases) {
         struct stat st {};
         ASSERT_EQ(::lstat(folder.file(c.name).c_str(), &st), 0) << c.name;
         EXPECT_EQ(IsUsersOwnLink(st), c.own) << c.name;
         EXPECT_EQ(IsAnotherUsersLink(st), c.anotherUsers) << c.name;
+        EXPECT_EQ(IsPlantedLink(folder.file(c.name)), c.anotherUsers) << c.name;
+        EXPECT_EQ(IsUsersOwnRegularFile(st), c.ownFile) << c.name;
     }
+    EXPECT_FALSE(IsPlantedLink(folder.file("missing")));
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "files/regular_file.h"
+#include "tests/support/fifo.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/planted_link.h"
 #include "tests/support/temp_folder.h"
@@ -86,6 +88,39 @@ TEST(AppendToExistingFileTest, OnlyAFileThatIsThereAndFitsTakesTheBytes) {
         return true;
     });
     EXPECT_EQ(failure, (SaveFailure{SaveFailure::Kind::StoppedPartWay, "File too large"}));
+}
+
+// What may be handed to a reader that opens by name (the media player): never a name whose opening waits.
+TEST(ReadableRegularFileOrNothingTest, OnlyARegularFileOrNothingAtAllPasses) {
+    struct Case {
+        const char* what;
+        std::function<void(const test_support::TempFolder&, const std::string&)> make;
+        bool passes;
+    };
+    const Case cases[] = {
+        {"the recording", [](auto& f, auto&) { f.write("fajr.mp3", "ID3"); }, true},
+        {"nothing there", [](auto&, auto&) {}, true},
+        {"the user's own link to it",
+         [](auto& f, auto& p) {
+             f.write("real.mp3", "ID3");
+             fs::create_symlink(f.file("real.mp3"), p);
+         },
+         true},
+        {"a folder", [](auto&, auto& p) { fs::create_directory(p); }, false},
+        {"a device", [](auto&, auto& p) { fs::create_symlink("/dev/zero", p); }, false},
+    };
+    for (const Case& c : cases) {
+        test_support::TempFolder folder;
+        const std::string path = folder.file("fajr.mp3");
+        c.make(folder, path);
+        EXPECT_EQ(IsReadableRegularFileOrNothing(path), c.passes) << c.what;
+    }
+
+    // A FIFO: the writer behind it lets a wrong open through, so the test fails instead of hanging.
+    test_support::TempFolder folder;
+    testing_support::FifoWithWriter fifo(folder.file("other.mp3"));
+    ASSERT_TRUE(fifo.made());
+    EXPECT_FALSE(IsReadableRegularFileOrNothing(folder.file("other.mp3")));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "calculator/create_messages.h"
+#include "calculator/messages.h"
 
 #include "engine/city_line.h"
 #include "engine/computable_year.h"
@@ -42,6 +42,19 @@ std::string CompletionMessage(const std::string& fileBoxText) {
 
 std::string WriteFailureMessage(const std::string& outputFile, const std::string& reason) {
     return "The file " + outputFile + " could not be written.\r\r" + reason;
+}
+
+std::string WriteFailureReason(const files::SaveFailure& failure) {
+    if (failure.kind == files::SaveFailure::Kind::StoppedPartWay)
+        return "Writing to the disk failed part way (the disk may be full).";
+    return failure.reason;
+}
+
+std::string GazetteerQuestion(const std::string& address) {
+    return "Velstra will now try to open the site " + address + "\r\r" +
+           "If the site fails to open, launch your Web browser and paste this address "
+           "in the address field by pressing Ctrl-V (the address has been copied on "
+           "Windows clipboard)";
 }
 
 }  // namespace calculator
