@@ -1,5 +1,6 @@
 #include "announcer/schedule_reports.h"
 
+#include "announcer/core/file_in_folder.h"
 #include "announcer/core/messages.h"
 #include "desktop/path_text.h"
 #include "desktop/private_folder.h"
@@ -15,8 +16,8 @@ namespace announcer {
 
 namespace {
 
-void RefuseFolder(desktop::Desktop& desk, const QString& refusal, ScheduleKind kind) {
-    desk.messageBox(Q(ScheduleFolderMessage(kind, S(refusal))), desktop::mb::OkOnly + desktop::mb::Critical, QString());
+void RefuseFolder(desktop::Desktop& desk, const std::string& refusal, ScheduleKind kind) {
+    desk.messageBox(Q(ScheduleFolderMessage(kind, refusal)), desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
 
 }  // namespace
@@ -34,11 +35,11 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
 
     // A report goes only into the private temp folder: without one, nothing is written.
     if (!source.folder.refusal.isEmpty() || source.folder.path.empty()) {
-        RefuseFolder(desk, source.folder.refusal, kind);
+        RefuseFolder(desk, S(source.folder.refusal), kind);
         return;
     }
     const std::string& folder = source.folder.path;
-    const std::string reportPath = folder + ScheduleFileName(kind);
+    const std::string reportPath = FileInFolder(folder, ScheduleFileName(kind));
 
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.
@@ -51,7 +52,7 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
     }
     if (failure->kind == files::SaveFailure::Kind::FolderRefused) {
         const std::string named = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-        RefuseFolder(desk, desktop::PathText(desktop::TempFolderRefusal(named, failure->reason)), kind);
+        RefuseFolder(desk, desktop::PathTextUtf8(desktop::TempFolderRefusal(named, failure->reason)), kind);
         return;
     }
     desk.messageBox(Q(ScheduleWriteFailure(kind, desktop::PathTextUtf8(reportPath), failure->reason)),
