@@ -10,14 +10,15 @@
 #include "window_common/window_text.h"
 
 using window_common::Q;
-using window_common::S;
 
 namespace announcer {
 
 namespace {
 
+// The refusal names the folder in the system's bytes; on screen it becomes text.
 void RefuseFolder(desktop::Desktop& desk, const std::string& refusal, ScheduleKind kind) {
-    desk.messageBox(Q(ScheduleFolderMessage(kind, refusal)), desktop::mb::OkOnly + desktop::mb::Critical, QString());
+    desk.messageBox(Q(ScheduleFolderMessage(kind, desktop::PathTextUtf8(refusal))),
+                    desktop::mb::OkOnly + desktop::mb::Critical, QString());
 }
 
 }  // namespace
@@ -34,8 +35,8 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
     }
 
     // A report goes only into the private temp folder: without one, nothing is written.
-    if (!source.folder.refusal.isEmpty() || source.folder.path.empty()) {
-        RefuseFolder(desk, S(source.folder.refusal), kind);
+    if (!source.folder.refusal.empty() || source.folder.path.empty()) {
+        RefuseFolder(desk, source.folder.refusal, kind);
         return;
     }
     const std::string& folder = source.folder.path;
@@ -52,7 +53,7 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
     }
     if (failure->kind == files::SaveFailure::Kind::FolderRefused) {
         const std::string named = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-        RefuseFolder(desk, desktop::PathTextUtf8(desktop::TempFolderRefusal(named, failure->reason)), kind);
+        RefuseFolder(desk, desktop::TempFolderRefusal(named, failure->reason), kind);
         return;
     }
     desk.messageBox(Q(ScheduleWriteFailure(kind, desktop::PathTextUtf8(reportPath), failure->reason)),

@@ -2,6 +2,8 @@
 // Windows get a Desktop at construction; tests pass a scripted one.
 #pragma once
 
+#include "desktop/private_folder.h"
+
 #include <QDateTime>
 #include <QIcon>
 #include <QString>
@@ -51,12 +53,9 @@ inline constexpr int Success = 42;
 
 enum class TrayEvent { LeftRelease, RightRelease };
 
-// The user's private temp folder with its trailing "/", as the system's bytes,
-// or the sentence that says why there is none.
-struct TempFolder {
-    std::string path;
-    QString refusal;
-};
+// The user's private temp folder with its trailing "/", or the sentence that says
+// why there is none; both are the system's bytes, as the sentence names the folder.
+using TempFolder = PrivateFolder;
 
 // Plays one recording at a time. Setting the file name starts playing it.
 // Paths here are the system's bytes (desktop/path_text.h).

@@ -6,7 +6,6 @@
 #include "desktop/qt_media_player.h"
 #include "desktop/qt_message_box.h"
 #include "desktop/start_detached.h"
-#include "desktop/temp_folder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -86,7 +85,7 @@ std::string QtDesktop::programFolder() {
     return PathBytes(QCoreApplication::applicationDirPath());
 }
 
-TempFolder QtDesktop::tempFolder() { return TempFolderOf(UsersPrivateFolder()); }
+TempFolder QtDesktop::tempFolder() { return UsersPrivateFolder(); }
 
 bool QtDesktop::claimWindowTitle(const QString& title) { return claims_.claim(title, programFolder()); }
 

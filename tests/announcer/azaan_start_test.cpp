@@ -61,7 +61,7 @@ TEST_F(StartUpTest, StartAddsTheTrayIconClaimsTheTitleAndShowsToday) {
     EXPECT_EQ(w->windowTitle(), "Kelvora - v3.2");
     EXPECT_EQ(desk.claimedTitles, std::vector<QString>{"Kelvora - v3.2"});
     EXPECT_EQ(desktop::PathText(w->TempPath.path), desk.temp);
-    EXPECT_TRUE(w->TempPath.refusal.isEmpty());
+    EXPECT_TRUE(w->TempPath.refusal.empty());
     EXPECT_EQ(w->PlayAzaanFlag, 1);
     EXPECT_EQ(w->Timer1.interval(), 59000);
     EXPECT_TRUE(w->Timer1.isActive());

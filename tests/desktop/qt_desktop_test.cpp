@@ -71,7 +71,7 @@ TEST(QtDesktop, TheProgramFolderIsNamedByteForByteUnderAnyName) {
 TEST(QtDesktop, TheTempFolderIsPrivateWhateverTmpdirSays) {
     desktop::QtDesktop desk;
     const desktop::TempFolder temp = desk.tempFolder();
-    EXPECT_TRUE(temp.refusal.isEmpty()) << temp.refusal.toStdString();
+    EXPECT_TRUE(temp.refusal.empty()) << temp.refusal;
     ASSERT_FALSE(temp.path.empty());
     EXPECT_EQ(temp.path.back(), '/');
     struct stat st {};
@@ -93,7 +93,7 @@ TEST(QtDesktop, TheTempFolderKeepsTheBytesOfItsName) {
     fs::permissions(session, fs::perms::owner_all);
     ScopedEnv runtime("XDG_RUNTIME_DIR", QByteArray::fromStdString(session));
     const desktop::TempFolder chosen = desktop::QtDesktop().tempFolder();
-    EXPECT_TRUE(chosen.refusal.isEmpty()) << chosen.refusal.toStdString();
+    EXPECT_TRUE(chosen.refusal.empty()) << chosen.refusal;
     EXPECT_EQ(chosen.path, session + "/");
 }
 

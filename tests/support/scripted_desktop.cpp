@@ -1,7 +1,7 @@
 #include "tests/support/scripted_desktop.h"
 
 #include "desktop/path_text.h"
-#include "desktop/temp_folder.h"
+#include "desktop/private_folder.h"
 
 #include <unistd.h>
 
@@ -46,8 +46,9 @@ void ScriptedDesktop::beep() { ++beeps; }
 QDateTime ScriptedDesktop::now() { return clock; }
 std::string ScriptedDesktop::programFolder() { return folderBytes.empty() ? desktop::PathBytes(folder) : folderBytes; }
 desktop::TempFolder ScriptedDesktop::tempFolder() {
-    if (ownTempFolder.isEmpty()) return {tempBytes.empty() ? desktop::PathBytes(temp) : tempBytes, tempRefusal};
-    return desktop::TempFolderOf(desktop::ChoosePrivateFolder({"", "", desktop::PathBytes(ownTempFolder), ::getuid()}));
+    if (ownTempFolder.isEmpty())
+        return {tempBytes.empty() ? desktop::PathBytes(temp) : tempBytes, tempRefusal.toStdString()};
+    return desktop::ChoosePrivateFolder({"", "", desktop::PathBytes(ownTempFolder), ::getuid()});
 }
 
 bool ScriptedDesktop::claimWindowTitle(const QString& title) {
