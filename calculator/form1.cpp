@@ -398,13 +398,13 @@ void Form1::Command1_Click(int) {
         return;
 
     // Ask about the very file that will be written; a name that cannot be a file is refused.
-    const files::NameLook look = files::LookAtName(OutputFile);
-    if (auto problem = OutputFileProblem(fileBox, look)) {
+    const files::Standing standing = files::LookAtName(OutputFile);
+    if (auto problem = OutputFileProblem(fileBox, standing)) {
         desk_.messageBox(Q(WriteFailureMessage(OutputFile, *problem)), desktop::mb::OkOnly + desktop::mb::Critical,
                          QString());
         return;
     }
-    if (AsksToOverwrite(look) &&
+    if (AsksToOverwrite(standing) &&
         desk_.messageBox(Q(OverwriteQuestion(OutputFile)), desktop::mb::YesNo + desktop::mb::Exclamation,
                          kOverwriteTitle) != desktop::answer::Yes)
         return;

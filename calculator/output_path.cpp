@@ -8,14 +8,14 @@ std::string OutputFilePath(const std::string& programFolder, const std::string& 
     return programFolder + "/" + fileBoxText;
 }
 
-std::optional<std::string> OutputFileProblem(const std::string& fileBoxText, const files::NameLook& look) {
+std::optional<std::string> OutputFileProblem(const std::string& fileBoxText, files::Standing standing) {
     if (fileBoxText.empty()) return std::string(kNoFileName);
     if (fileBoxText.back() == '/') return std::string(kNameEndsInSeparator);
-    if (look.what == files::Standing::Folder) return std::string(kFolderAtName);
-    if (look.what == files::Standing::Other) return std::string(kNoFileAtName);
+    if (standing == files::Standing::Folder) return std::string(kFolderAtName);
+    if (standing == files::Standing::Other) return std::string(kNoFileAtName);
     return std::nullopt;
 }
 
-bool AsksToOverwrite(const files::NameLook& look) { return look.what == files::Standing::RegularFile; }
+bool AsksToOverwrite(files::Standing standing) { return standing == files::Standing::RegularFile; }
 
 }  // namespace calculator

@@ -13,9 +13,9 @@ std::string OutputFilePath(const std::string& programFolder, const std::string& 
 
 // Why the box cannot name the file to write (empty, or a folder, FIFO or device
 // stands there, as the one look at the output file found); nothing when it can.
-std::optional<std::string> OutputFileProblem(const std::string& fileBoxText, const files::NameLook& look);
+std::optional<std::string> OutputFileProblem(const std::string& fileBoxText, files::Standing standing);
 
 // Whether the overwrite question is asked: only when a file stands there.
-bool AsksToOverwrite(const files::NameLook& look);
+bool AsksToOverwrite(files::Standing standing);
 
 }  // namespace calculator

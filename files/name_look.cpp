@@ -2,16 +2,14 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
-
 namespace files {
 
-NameLook LookAtName(const std::string& path) {
+Standing LookAtName(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {Standing::Nothing, errno};
-    if (S_ISREG(st.st_mode)) return {Standing::RegularFile, 0};
-    if (S_ISDIR(st.st_mode)) return {Standing::Folder, 0};
-    return {Standing::Other, 0};
+    if (::stat(path.c_str(), &st) != 0) return Standing::Nothing;
+    if (S_ISREG(st.st_mode)) return Standing::RegularFile;
+    if (S_ISDIR(st.st_mode)) return Standing::Folder;
+    return Standing::Other;
 }
 
 }  // namespace files
