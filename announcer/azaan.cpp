@@ -2,7 +2,6 @@
 
 #include "announcer/core/call_to_prayer.h"
 #include "announcer/core/day_display.h"
-#include "announcer/core/file_in_folder.h"
 #include "announcer/core/daylight_saving.h"
 #include "announcer/core/log_book.h"
 #include "announcer/core/messages.h"
@@ -17,6 +16,7 @@
 #include "announcer/schedule_reports.h"
 #include "desktop/enter_key.h"
 #include "engine/qibla.h"
+#include "files/path_parts.h"
 #include "window_common/centre_window.h"
 #include "window_common/program_icon.h"
 #include "window_common/twips.h"
@@ -234,7 +234,7 @@ void Azaan::buildMenu() {
 
 QString Azaan::CityName() const { return Q(Record.cityName); }
 std::string Azaan::ProgramFolder() const { return desk_.programFolder(); }
-std::string Azaan::TimesFilePath() const { return FileInFolder(ProgramFolder(), engine::TimesFileName); }
+std::string Azaan::TimesFilePath() const { return files::FileInFolder(ProgramFolder(), engine::TimesFileName); }
 
 // ---------------------------------------------------------------- start-up
 
@@ -549,7 +549,7 @@ void Azaan::mnuAzaanStop_Click() { MediaPlayer1->stop(); }
 // A recording the player could not open without stopping the program (a FIFO,
 // a device, a folder) is passed over, as the player passes over a missing one.
 void Azaan::playRecording(const std::string& name) {
-    const std::string path = FileInFolder(ProgramFolder(), name);
+    const std::string path = files::FileInFolder(ProgramFolder(), name);
     if (PlayerMayOpen(path)) MediaPlayer1->setFileName(path);
 }
 
@@ -561,7 +561,7 @@ void Azaan::Command3_Click() {
     const int answer = desk_.messageBox(QString::fromLatin1(kAnotherCityQuestion),
                                         desktop::mb::YesNoCancel + desktop::mb::Exclamation, ProductName);
     if (answer == desktop::answer::Yes)
-        desk_.startCommandLine(FileInFolder(ProgramFolder(), "Velstra.exe"), desktop::show::NormalNoFocus);
+        desk_.startCommandLine(files::FileInFolder(ProgramFolder(), "Velstra.exe"), desktop::show::NormalNoFocus);
     else if (answer == desktop::answer::No)
         desk_.startCommandLine("NOTEPAD  " + TimesFilePath(), desktop::show::NormalNoFocus);
 }
@@ -632,11 +632,11 @@ void Azaan::mnuFolder_Click() { ShellOpenItem(ProgramFolder(), QString()); }
 
 void Azaan::mnuViewLog_Click() {
     // The tick writes the log in lower case; the file system tells case apart.
-    desk_.startCommandLine("NOTEPAD  " + FileInFolder(ProgramFolder(), LogBookName), desktop::show::Maximized);
+    desk_.startCommandLine("NOTEPAD  " + files::FileInFolder(ProgramFolder(), LogBookName), desktop::show::Maximized);
 }
 
 void Azaan::mnuHelp_Click() {
-    desk_.startCommandLine("notepad " + FileInFolder(ProgramFolder(), "ReadMe.txt"), desktop::show::Normal);
+    desk_.startCommandLine("notepad " + files::FileInFolder(ProgramFolder(), "ReadMe.txt"), desktop::show::Normal);
 }
 
 void Azaan::mnuShow_Click() { showMainWindow(); }

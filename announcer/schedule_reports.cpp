@@ -1,11 +1,11 @@
 #include "announcer/schedule_reports.h"
 
-#include "announcer/core/file_in_folder.h"
 #include "announcer/core/messages.h"
 #include "desktop/path_text.h"
 #include "desktop/private_folder.h"
 #include "engine/times_file.h"
 #include "files/atomic_file.h"
+#include "files/path_parts.h"
 #include "files/times_file_at.h"
 #include "window_common/window_text.h"
 
@@ -40,7 +40,7 @@ void WriteScheduleReport(desktop::Desktop& desk, const ScheduleSource& source, S
         return;
     }
     const std::string& folder = source.folder.path;
-    const std::string reportPath = FileInFolder(folder, ScheduleFileName(kind));
+    const std::string reportPath = files::FileInFolder(folder, ScheduleFileName(kind));
 
     // The folder is judged once more on the very folder the report goes into:
     // one that someone else made again under its name since is refused.

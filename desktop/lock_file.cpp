@@ -2,6 +2,7 @@
 
 #include "files/leftover_name.h"
 #include "files/link_rule.h"
+#include "files/path_parts.h"
 #include "files/save_leftovers.h"
 
 #include <atomic>
@@ -33,10 +34,8 @@ std::string FreshLockFileName(const std::string& path) {
 // A start killed while swapping leaves its fresh lock file behind for good:
 // those of the user's whose start no longer runs go at the next take.
 void RemoveKilledStartsLeftovers(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string lockName = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    const int folderFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const auto [folder, lockName] = files::SplitPath(path);
+    const int folderFd = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) return;
     files::RemoveDeadLeftovers(folderFd, [&](std::string_view entry) -> std::optional<pid_t> {
         std::string_view rest;

@@ -1,6 +1,7 @@
 #include "desktop/single_instance.h"
 
 #include "desktop/lock_file.h"
+#include "files/path_parts.h"
 
 #include <QCryptographicHash>
 
@@ -30,9 +31,7 @@ std::string instanceLockName(const std::string& folder, const QString& title) {
 }
 
 std::string programFolderLockName(const std::string& programFolder, const QString& title) {
-    std::string folder = programFolder;
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder + '.' + TitlePart(title) + '-' + std::to_string(::getuid()) + ".lock";
+    return files::FileInFolder(programFolder, '.' + TitlePart(title) + '-' + std::to_string(::getuid()) + ".lock");
 }
 
 InstanceClaims::InstanceClaims() : InstanceClaims(UsersPrivateFolderCandidates()) {}

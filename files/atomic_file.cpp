@@ -12,6 +12,7 @@
 
 #include "files/internal/write_all_bytes.h"
 #include "files/link_rule.h"
+#include "files/path_parts.h"
 #include "files/private_folder_rule.h"
 #include "files/regular_file.h"
 #include "files/save_leftovers.h"
@@ -27,13 +28,6 @@ constexpr int kLinkHops = 40;
 std::string Reason(int err) { return std::strerror(err); }
 
 SaveFailure Refused(int err) { return {SaveFailure::Kind::Refused, Reason(err)}; }
-
-// "folder/" and "name" of a path; the folder is empty for a bare name.
-std::pair<std::string, std::string> SplitPath(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return {"", path};
-    return {path.substr(0, slash + 1), path.substr(slash + 1)};
-}
 
 // The rename would replace a read-only file as easily as any other, so the
 // system is asked whether the user may write the file the look found (access

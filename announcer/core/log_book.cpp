@@ -1,10 +1,10 @@
 #include "announcer/core/log_book.h"
 
 #include "announcer/core/call_to_prayer.h"
-#include "announcer/core/file_in_folder.h"
 #include "announcer/core/format_fixed_down.h"
 #include "engine/clock_text.h"
 #include "files/atomic_file.h"
+#include "files/path_parts.h"
 #include "files/regular_file.h"
 
 namespace announcer {
@@ -46,7 +46,7 @@ std::string LogLine(const std::string& cityName, const CivilDate& today, int now
 }
 
 bool AppendToLogBook(const std::string& folder, const CivilDate& today, int nowSecondsOfDay, const std::string& line) {
-    const std::string path = FileInFolder(folder, LogBookName);
+    const std::string path = files::FileInFolder(folder, LogBookName);
     // The book is measured as it is opened: taken away or swapped for a link in
     // between, it is never mistaken for one that already has its header. An
     // empty book is new too: a full disk at its first call, or emptied by the user.

@@ -1,11 +1,11 @@
 #include "announcer/core/settings_file.h"
 
-#include "announcer/core/file_in_folder.h"
 #include "engine/leading_number.h"
 #include "engine/print_form.h"
 #include "files/atomic_file.h"
 #include "files/file_bytes.h"
 #include "files/link_rule.h"
+#include "files/path_parts.h"
 
 #include <cmath>
 #include <vector>
@@ -14,7 +14,7 @@ namespace announcer {
 
 namespace {
 
-std::string SettingsPath(const std::string& folder) { return FileInFolder(folder, SettingsFileName); }
+std::string SettingsPath(const std::string& folder) { return files::FileInFolder(folder, SettingsFileName); }
 
 // The hours as the box shows them: no blanks, "0" before the point.
 std::string BoxForm(double v) {

@@ -1,14 +1,14 @@
-#include "announcer/core/file_in_folder.h"
+#include "files/path_parts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-namespace announcer {
+namespace files {
 namespace {
 
-// Every file the announcer names in its folder keeps the bytes it has always had:
+// Every file the programs name in a folder keeps the bytes it has always had:
 // those of the system's own joining of a folder and a name.
 TEST(FileInFolder, JoinsAsTheSystemJoinsAFolderAndAName) {
     struct Case {
@@ -29,5 +29,27 @@ TEST(FileInFolder, JoinsAsTheSystemJoinsAFolderAndAName) {
     }
 }
 
+// Splitting gives back the folder with its "/" and the name, so that joining them
+// makes the path again.
+TEST(SplitPath, TheFolderKeepsItsSlash) {
+    struct Case {
+        std::string path;
+        std::string folder;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"/opt/azaan/AzaanTimes.dat", "/opt/azaan/", "AzaanTimes.dat"},
+        {"/ReadMe.txt", "/", "ReadMe.txt"},
+        {"DST.TXT", "", "DST.TXT"},
+        {"/opt/azaan/", "/opt/azaan/", ""},
+    };
+    for (const Case& c : cases) {
+        const auto [folder, name] = SplitPath(c.path);
+        EXPECT_EQ(folder, c.folder) << c.path;
+        EXPECT_EQ(name, c.name) << c.path;
+        EXPECT_EQ(folder + name, c.path) << c.path;
+    }
+}
+
 }  // namespace
-}  // namespace announcer
+}  // namespace files
